@@ -1,0 +1,72 @@
+#include "core/failure.h"
+
+#include <limits>
+
+namespace veltrix {
+
+std::string FailureDescription(int number) {
+  switch (number) {
+    case kInvalidCall:
+      return "Invalid procedure call or argument";
+    case kOverflow:
+      return "Overflow";
+    case kOutOfMemory:
+      return "Out of memory";
+    case kSubscriptOutOfRange:
+      return "Subscript out of range";
+    case kDivisionByZero:
+      return "Division by zero";
+    case kTypeMismatch:
+      return "Type mismatch";
+    case kFileNotFound:
+      return "File not found";
+    case kBadFileMode:
+      return "Bad file mode";
+    case kDeviceIoError:
+      return "Device I/O error";
+    case kDiskFull:
+      return "Disk full";
+    case kInputPastEnd:
+      return "Input past end of file";
+    case kDeviceUnavailable:
+      return "Device unavailable";
+    case kPermissionDenied:
+      return "Permission denied";
+    case kDiskNotReady:
+      return "Disk not ready";
+    case kPathFileAccessError:
+      return "Path/File access error";
+    case kPathNotFound:
+      return "Path not found";
+    default:
+      return "Application-defined or object-defined error";
+  }
+}
+
+Failure::Failure(int number) : Failure(number, FailureDescription(number)) {}
+
+Failure::Failure(int number, const std::string& description)
+    : std::runtime_error(description), number_(number), description_(description) {}
+
+void Raise(int number) {
+  throw Failure(number);
+}
+
+int16_t CheckedInt16(int64_t value) {
+  if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
+    Raise(kOverflow);
+  return static_cast<int16_t>(value);
+}
+
+int32_t CheckedInt32(int64_t value) {
+  if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+    Raise(kOverflow);
+  return static_cast<int32_t>(value);
+}
+
+int64_t CheckedDivide(int64_t numerator, int64_t denominator) {
+  if (denominator == 0) Raise(kDivisionByZero);
+  return numerator / denominator;
+}
+
+}  // namespace veltrix

@@ -1,0 +1,110 @@
+#include "core/file_image.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
+
+namespace veltrix {
+
+FileImage::FileImage(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {
+  if (bytes_.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max())) Raise(kOverflow);
+}
+
+uint32_t FileImage::BigEndian32(int64_t index) const {
+  const uint8_t* p = Span(index, 4);
+  return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+}
+
+uint16_t FileImage::BigEndian16(int64_t index) const {
+  const uint8_t* p = Span(index, 2);
+  return static_cast<uint16_t>((p[0] << 8) | p[1]);
+}
+
+const uint8_t* FileImage::Span(int64_t index, int64_t count) const {
+  if (index < 0 || count < 0 || index + count > static_cast<int64_t>(bytes_.size()))
+    Raise(kSubscriptOutOfRange);
+  return bytes_.data() + index;
+}
+
+bool FileImage::HasTagAt(int64_t index, const char* tag) const {
+  size_t n = std::strlen(tag);
+  if (index < 0 || index + static_cast<int64_t>(n) > static_cast<int64_t>(bytes_.size()))
+    return false;
+  return std::memcmp(bytes_.data() + index, tag, n) == 0;
+}
+
+namespace {
+
+int FailureForErrno(int error, const std::string& path) {
+  switch (error) {
+    case ENOENT: {
+      // A missing folder on the way is "Path not found"; a missing file "File not found".
+      size_t cut = path.find_last_of('/');
+      if (cut != std::string::npos && cut > 0) {
+        struct stat folder {};
+        if (stat(path.substr(0, cut).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+          return kPathNotFound;
+      }
+      return kFileNotFound;
+    }
+    case ENOTDIR:
+      return kPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return kPermissionDenied;
+    case EISDIR:
+      return kPathFileAccessError;
+    case ENOSPC:
+      return kDiskFull;
+    case ENAMETOOLONG:
+      return kPathNotFound;
+    default:
+      return kDeviceIoError;
+  }
+}
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+FileImage LoadFileImage(const std::string& path) {
+  if (path.empty()) Raise(kFileNotFound);
+  // O_NONBLOCK keeps a FIFO from blocking the open; such files are refused below.
+  Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (file.get() < 0) Raise(FailureForErrno(errno, path));
+  struct stat info {};
+  if (fstat(file.get(), &info) != 0) Raise(kDeviceIoError);
+  if (!S_ISREG(info.st_mode)) Raise(kPathFileAccessError);
+  if (info.st_size > std::numeric_limits<int32_t>::max()) Raise(kOverflow);
+
+  std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t got = read(file.get(), bytes.data() + done, bytes.size() - done);
+    if (got < 0) {
+      if (errno == EINTR || errno == EAGAIN) continue;
+      Raise(kDeviceIoError);
+    }
+    if (got == 0) break;  // the file shrank while it was read: keep what is there
+    done += static_cast<size_t>(got);
+  }
+  bytes.resize(done);
+  return FileImage(std::move(bytes));
+}
+
+}  // namespace veltrix

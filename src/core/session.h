@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/code_page.h"
+#include "core/error_reporter.h"
+#include "core/file_image.h"
+#include "core/messages.h"
+#include "core/window_model.h"
+
+namespace veltrix {
+
+// The state the readers and decoders share: the file image with its one read position and
+// scratch values, the window they fill, the error sink and the code page for texts.
+struct Session {
+  FileImage image;
+  int32_t ReadPos = 0;      // within a walk: the last byte already consumed
+  int32_t EventLength = 0;  // body length of the current event, set by its decoder
+  int32_t TrackLength = 0;  // length field of the track chunk being walked
+  int32_t VarLenValue = 0;  // result of ReadVarLen
+  std::string MetaText;     // result of ReadMetaText, UTF-8
+  int16_t CasmRowCounter = 0;
+
+  WindowModel window;
+  ErrorReporter reporter;
+  CodePage codePage;
+
+  MessageSink messageSink;
+
+  const Options& options() const { return window.options; }
+  void ShowMessage(const std::string& text) const {
+    if (messageSink) messageSink(text);
+  }
+  // Sends both plain messages and error reports to one sink, in the order they arise.
+  void ConnectMessages(MessageSink sink) {
+    messageSink = std::move(sink);
+    reporter.SetSink([this](const ErrorReport& report) {
+      if (!report.message.empty()) ShowMessage(report.message);
+    });
+  }
+};
+
+}  // namespace veltrix

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "core/session.h"
+
+namespace veltrix {
+
+// The command text of a channel event; ReadPos stands on the byte before the first data
+// byte. Sets EventLength to the number of data bytes and does not move ReadPos. A failure is
+// reported as "GetMidiEvent" and gives the empty text.
+std::string GetMidiEvent(Session& session, int status, int channel);
+
+// A note name with its octave: 60 gives "C  5". Reports as "NoteName".
+std::string NoteName(const Session& session, int note);
+
+}  // namespace veltrix

@@ -1,0 +1,92 @@
+#include "midi/event_walk.h"
+
+#include "core/hex_text.h"
+#include "midi/channel_events.h"
+#include "midi/var_len.h"
+#include "sysex/get_sysex.h"
+#include "yamaha/sequencer_info.h"
+
+namespace veltrix {
+
+namespace {
+
+int32_t Advance(int32_t position, int64_t by) {
+  return CheckedInt32(int64_t{position} + by);
+}
+
+std::string SysexText(Session& session) {
+  session.ReadPos = Advance(session.ReadPos, 1);
+  int32_t length = ReadVarLen(session);
+  const uint8_t* data = session.image.Span(int64_t{session.ReadPos} + 1, length);
+  std::string hex = HexText(data, static_cast<size_t>(length));
+  session.EventLength = length;
+  session.ReadPos = Advance(session.ReadPos, length);
+  if (!session.options().DecodeSysex) return hex;
+  return GetSysex(hex, session.reporter);
+}
+
+// An escape event (0xF7) carries a length like a system-exclusive event; it is stepped over
+// whole so the walk stays on the event boundaries. It has no text of its own.
+void SkipEscapeEvent(Session& session) {
+  session.ReadPos = Advance(session.ReadPos, 1);
+  int32_t length = ReadVarLen(session);
+  session.image.Span(int64_t{session.ReadPos} + 1, length);
+  session.EventLength = length;
+  session.ReadPos = Advance(session.ReadPos, length);
+}
+
+}  // namespace
+
+void ReadDeltaTime(Session& session, WalkState& state, WalkedEvent& event) {
+  session.ReadPos = Advance(session.ReadPos, 1);
+  event.id = session.ReadPos;
+  event.delta = ReadVarLen(session);
+  state.ticks = CheckedInt32(int64_t{state.ticks} + event.delta);
+}
+
+void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
+  event.command.clear();
+  event.channel = 0;
+  event.endOfTrack = false;
+  session.ReadPos = Advance(session.ReadPos, 1);
+  uint8_t byte = session.image.at(session.ReadPos);
+  uint8_t status;
+  if (byte >= 0x80 && byte <= 0xEF) {
+    status = byte;
+    state.runningStatus = byte;
+    event.running = false;
+  } else if (byte >= 0xF0) {
+    status = byte;
+    event.running = false;
+  } else {
+    status = state.runningStatus;
+    event.running = true;
+  }
+
+  if (status == 0xFF) {
+    event.type = kTypeMetadata;
+    if (session.image.at(int64_t{session.ReadPos} + 1) == 0x2F) {
+      session.EventLength = 0;
+      event.endOfTrack = true;
+      return;
+    }
+    event.command = MetaEventText(session, state.measure);
+    session.ReadPos = Advance(session.ReadPos, int64_t{2} + session.EventLength);
+  } else if (status == 0xF0) {
+    event.type = kTypeSysex;
+    event.command = SysexText(session);
+  } else {
+    event.type = kTypeMidiEvent;
+    event.channel = (status % 16) + 1;
+    if (event.running) session.ReadPos -= 1;
+    if (status == 0xF7) {
+      SkipEscapeEvent(session);
+    } else {
+      event.command = GetMidiEvent(session, status, event.channel);
+      session.ReadPos = Advance(session.ReadPos, session.EventLength);
+    }
+  }
+  if (event.running && session.options().MarkRunningStatus) event.command.push_back('*');
+}
+
+}  // namespace veltrix

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/session.h"
+#include "midi/meta_events.h"
+
+namespace veltrix {
+
+inline constexpr const char* kTypeMetadata = "Metadata";
+inline constexpr const char* kTypeSysex = "Sysex Command";
+inline constexpr const char* kTypeMidiEvent = "Midi Event";
+
+// The state one track walk carries from event to event.
+struct WalkState {
+  int32_t ticks = 0;
+  uint8_t runningStatus = 0;
+  MeasureState measure;
+};
+
+// One event as the walk read it.
+struct WalkedEvent {
+  int32_t id = 0;  // index of the first byte of its delta time
+  int32_t delta = 0;
+  int channel = 0;  // 1-16 for a channel event, 0 for none
+  bool running = false;
+  bool endOfTrack = false;
+  const char* type = "";
+  std::string command;
+};
+
+// Steps over the delta time of the next event: ReadPos += 1, the ID, ReadVarLen, the tick
+// count. Shared by the Midi listing and the OTS reader.
+void ReadDeltaTime(Session& session, WalkState& state, WalkedEvent& event);
+
+// Reads the status byte after the delta time and decodes the event with its decoder, leaving
+// ReadPos on the event's last byte. For End of Track it sets endOfTrack and leaves ReadPos on
+// the 0xFF. Failures of the walk itself (reads outside the image, overflow, division by zero
+// in a meta event) are thrown to the walking routine.
+void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event);
+
+}  // namespace veltrix

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/session.h"
+
+namespace veltrix {
+
+// Reads the variable-length quantity that starts at FileImage[ReadPos] into VarLenValue and
+// returns it; ReadPos is left on the quantity's last byte. A value beyond 32 bits signed is
+// "Overflow"; a quantity that runs past the image is "Subscript out of range".
+int32_t ReadVarLen(Session& session);
+
+// With ReadPos on the 0xFF of a meta event: reads the length (a variable-length quantity at
+// ReadPos + 2) into EventLength, moving ReadPos on by one for each continuation byte, and sets
+// MetaText to the EventLength bytes from ReadPos + 3 through the code page. ReadPos is not
+// moved over the text.
+void ReadMetaText(Session& session);
+
+// The same length reading without the text (sequencer-specific and unknown meta types).
+void ReadMetaLength(Session& session);
+
+}  // namespace veltrix

@@ -1,0 +1,65 @@
+#include "shell/open_command.h"
+
+#include "midi/midi_list.h"
+#include "shell/convert_format0.h"
+#include "views/select_view.h"
+
+namespace veltrix {
+
+namespace {
+
+// Loading, the checks and the conversion; true when the file image is ready to be listed.
+bool LoadAndCheck(Session& session, const std::string& path, OpenOutcome& outcome) {
+  WindowModel& window = session.window;
+  window.fileName = path;
+  bool loaded = Guarded(session.reporter, "Action Bar Action", false, [&] {
+    session.image = LoadFileImage(path);
+    return true;
+  });
+  if (!loaded) {
+    session.image = FileImage();
+    outcome = OpenOutcome::Unreadable;
+    return false;
+  }
+  outcome = OpenOutcome::Refused;
+  if (session.image.FileLength() == 0) {
+    session.ShowMessage(kBadFileMessage);
+    return false;
+  }
+  if (session.image.FileLength() < 2 || session.image.at(0) != 'M' || session.image.at(1) != 'T') {
+    session.ShowMessage(kNotMidiMessage);
+    return false;
+  }
+  if (session.image.FileLength() > 9 && session.image.at(9) != 0) {
+    if (ConvertToFormat0(session) == "failed") {
+      window.busy = false;
+      session.ShowMessage(kNotConvertedMessage);
+      return false;
+    }
+  }
+  outcome = OpenOutcome::Listed;
+  return true;
+}
+
+}  // namespace
+
+OpenOutcome OpenFile(Session& session, const std::string& path) {
+  session.window.caption = "Veltrix   " + path;
+  OpenOutcome outcome;
+  if (LoadAndCheck(session, path, outcome)) getMidiList(session);
+  return outcome;
+}
+
+OpenOutcome OpenCommandLineFile(Session& session, const std::string& path) {
+  OpenOutcome outcome;
+  if (LoadAndCheck(session, path, outcome)) SelectView(session, "Midi");
+  return outcome;
+}
+
+std::string CommandLinePath(const std::string& commandLine) {
+  if (commandLine.empty() || commandLine.front() != '"') return commandLine;
+  if (commandLine.size() < 2) return {};
+  return commandLine.substr(1, commandLine.size() - 2);
+}
+
+}  // namespace veltrix

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "core/session.h"
+
+namespace veltrix {
+
+inline constexpr const char* kBadFileMessage = "Bad File";
+inline constexpr const char* kNotMidiMessage =
+    "This file is not based on the midi standard and can not be processed.";
+inline constexpr const char* kNotConvertedMessage =
+    "This file could not be converted to type 0 midi format";
+
+enum class OpenOutcome {
+  Listed,      // the file was listed (reports during the listing included)
+  Refused,     // one of the three refusals was shown
+  Unreadable,  // the file could not be read; reported through the error report
+};
+
+// The Open command once the user has chosen `path`: caption, loading, the checks, the
+// conversion of a file that is not format 0, and the listing.
+OpenOutcome OpenFile(Session& session, const std::string& path);
+
+// The start-up's road for a file named on the command line: the same steps without the
+// caption, ending in the Midi view.
+OpenOutcome OpenCommandLineFile(Session& session, const std::string& path);
+
+// The path named by a command line: the text between surrounding double quotes, or the
+// whole line.
+std::string CommandLinePath(const std::string& commandLine);
+
+}  // namespace veltrix

@@ -1,0 +1,7 @@
+#include "style/casm.h"
+
+namespace veltrix {
+
+void GetCasmInfo(Session&) {}
+
+}  // namespace veltrix

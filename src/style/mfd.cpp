@@ -1,0 +1,7 @@
+#include "style/mfd.h"
+
+namespace veltrix {
+
+void GetMfdData(Session&) {}
+
+}  // namespace veltrix

@@ -1,0 +1,7 @@
+#include "style/ots.h"
+
+namespace veltrix {
+
+void GetOTS(Session&) {}
+
+}  // namespace veltrix

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+#include "core/window_model.h"
+
+namespace veltrix {
+
+std::vector<Column> MidiColumns();
+std::vector<Column> CasmColumns();
+std::vector<Column> OtsColumns();
+std::vector<Column> MfdColumns();
+// The layout of a view key ("Midi", "Casm", "Ots", "Mfd"); empty for any other key.
+std::vector<Column> ColumnsOfView(std::string_view key);
+
+}  // namespace veltrix

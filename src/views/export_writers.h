@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/window_model.h"
+
+namespace veltrix {
+
+// The view as text: a header line and a line per row. TSV cells escape TAB, CR, LF and
+// backslash as \t, \r, \n, \\; CSV follows RFC 4180 (CR LF line ends, quoted when needed).
+void AppendTsv(const WindowModel& window, std::string& out);
+void AppendCsv(const WindowModel& window, std::string& out);
+
+// The whole window as one JSON object: caption, view, columns, rows, labels, warning,
+// status and the texts of the message boxes shown.
+void AppendJson(const WindowModel& window, const std::vector<std::string>& messages,
+                std::string& out);
+
+// A JSON string literal of UTF-8 text.
+void AppendJsonString(std::string_view text, std::string& out);
+
+}  // namespace veltrix

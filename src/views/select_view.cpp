@@ -1,0 +1,36 @@
+#include "views/select_view.h"
+
+#include "midi/midi_list.h"
+#include "style/casm.h"
+#include "style/mfd.h"
+#include "style/ots.h"
+#include "views/column_layouts.h"
+
+namespace veltrix {
+
+void SelectView(Session& session, std::string_view key) {
+  WindowModel& window = session.window;
+  window.viewPressed = {};
+  Guarded(session.reporter, "View Bar Action", 0, [&] {
+    for (size_t index = 0; index < kViewKeys.size(); ++index) {
+      if (key != kViewKeys[index]) continue;
+      window.viewPressed[index] = true;
+      if (key == "Casm") session.CasmRowCounter = 1;
+      window.SetColumns(ColumnsOfView(key));
+      if (key == "Midi") {
+        if (!window.fileName.empty()) getMidiList(session);
+      } else if (key == "Casm") {
+        GetCasmInfo(session);
+      } else if (key == "Ots") {
+        window.FitColumns(true);
+        GetOTS(session);
+      } else {
+        GetMfdData(session);
+      }
+      break;
+    }
+    return 0;
+  });
+}
+
+}  // namespace veltrix

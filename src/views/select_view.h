@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/session.h"
+
+namespace veltrix {
+
+// Switches the list to the view with the given key ("Midi", "Casm", "Ots", "Mfd"): presses
+// its button, lays out its columns and fills it from the file image. Any other key leaves the
+// list as it was with no button pressed. Failures are reported as "View Bar Action".
+void SelectView(Session& session, std::string_view key);
+
+}  // namespace veltrix
