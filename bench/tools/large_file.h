@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "builder/smf_builder.h"
+
+namespace veltrix::bench {
+
+// A format-0 file of about `events` events of every kind the listing decodes: notes (partly
+// with running status), controllers, program changes, pitch wheel, XG parameter changes,
+// style-control and keyboard messages, sequencer-specific and text meta events, tempo.
+builder::Bytes LargeFormat0File(uint32_t events, uint32_t seed = 1);
+
+// The same mix spread over `tracks` tracks of a format-1 file.
+builder::Bytes LargeFormat1File(uint32_t events, int tracks, uint32_t seed = 1);
+
+}  // namespace veltrix::bench
