@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "cli/lister.h"
+#include "core/window_model.h"
+#include "support/test_support.h"
+#include "views/export_writers.h"
+
+namespace veltrix {
+namespace {
+
+TEST(ListerArguments, ParsesEveryOptionAndRefusesUsageErrors) {
+  ListerOptions options;
+  bool help = false;
+  std::string error;
+  ASSERT_TRUE(ParseListerArguments({"--view", "casm", "--no-decode-sysex", "--mark-running-status",
+                                    "--format", "json", "--codepage", "SHIFT_JIS", "a.sty"},
+                                   options, help, error));
+  EXPECT_EQ(options.view, "Casm");
+  EXPECT_FALSE(options.decodeSysex);
+  EXPECT_TRUE(options.markRunningStatus);
+  EXPECT_EQ(options.format, "json");
+  EXPECT_EQ(options.codePage, "SHIFT_JIS");
+  EXPECT_EQ(options.file, "a.sty");
+
+  for (std::vector<std::string> bad :
+       std::vector<std::vector<std::string>>{{},
+                                             {"--view", "piano", "a"},
+                                             {"--format"},
+                                             {"--format", "xml", "a"},
+                                             {"--bogus", "a"},
+                                             {"a", "b"}}) {
+    ListerOptions o;
+    EXPECT_FALSE(ParseListerArguments(bad, o, help, error)) << bad.size();
+    EXPECT_FALSE(error.empty());
+  }
+  ListerOptions o;
+  EXPECT_TRUE(ParseListerArguments({"--help"}, o, help, error));
+  EXPECT_TRUE(help);
+}
+
+WindowModel SmallWindow() {
+  WindowModel window;
+  window.SetColumns(
+      {{"ID", 700, Alignment::Left, "NUMBER"}, {"Command", 7500, Alignment::Left, ""}});
+  window.rows.AddRow({"000022", "tab\there, \"quoted\"\\"});
+  window.rows.AddRow({"000030", "line\r\nbreak"});
+  return window;
+}
+
+TEST(Exports, TsvEscapesCsvQuotesJsonEscapes) {
+  WindowModel window = SmallWindow();
+  std::string tsv;
+  AppendTsv(window, tsv);
+  EXPECT_EQ(tsv, "ID\tCommand\n000022\ttab\\there, \"quoted\"\\\\\n000030\tline\\r\\nbreak\n");
+  std::string csv;
+  AppendCsv(window, csv);
+  EXPECT_EQ(csv,
+            "ID,Command\r\n000022,\"tab\there, \"\"quoted\"\"\\\"\r\n000030,\"line\r\nbreak\"\r\n");
+  std::string json;
+  window.caption = "Veltrix   /x.mid";
+  window.viewPressed = {true, false, false, false};
+  AppendJson(window, {"Bad File"}, json);
+  EXPECT_NE(json.find("\"caption\":\"Veltrix   /x.mid\""), std::string::npos);
+  EXPECT_NE(json.find("\"view\":\"Midi\""), std::string::npos);
+  EXPECT_NE(json.find("[\"000030\",\"line\\r\\nbreak\"]"), std::string::npos);
+  EXPECT_NE(json.find("\"labels\":{\"filename\":\"\",\"tracks\":\"\""), std::string::npos);
+  EXPECT_NE(json.find("\"messages\":[\"Bad File\"]"), std::string::npos);
+  std::string control;
+  AppendJsonString(std::string_view("a\0b\x1f", 4), control);
+  EXPECT_EQ(control, "\"a\\u0000b\\u001f\"");
+}
+
+struct Exit {
+  const char* name;
+  builder::Bytes bytes;
+  int status;
+  const char* message;
+};
+
+TEST(Lister, ExitStatusAndMessagesFollowTheOpenCommand) {
+  testing::TempDir folder;
+  auto good = testing::SingleTrackFile(builder::TrackBuilder().Event(0, {0xC0, 1}).EndOfTrack());
+  for (const Exit& e : {Exit{"empty.mid", {}, 1, "Bad File"},
+                        Exit{"riff.mid",
+                             {'R', 'I', 'F', 'F', 0, 0},
+                             1,
+                             "This file is not based on the midi standard and can not be "
+                             "processed."},
+                        Exit{"good.mid", good, 0, nullptr}}) {
+    std::string path = folder.File(e.name);
+    builder::WriteFile(path, e.bytes);
+    ListerOptions options;
+    options.file = path;
+    options.format = "json";
+    ListerResult result = RunLister(options);
+    EXPECT_EQ(result.exitStatus, e.status) << e.name;
+    if (e.message) {
+      ASSERT_EQ(result.messages.size(), 1u) << e.name;
+      EXPECT_EQ(result.messages[0], e.message);
+    } else {
+      EXPECT_TRUE(result.messages.empty()) << e.name;
+    }
+    EXPECT_NE(result.output.find("\"caption\":\"Veltrix   " + path + "\""), std::string::npos);
+  }
+  ListerOptions missing;
+  missing.file = folder.File("nothing-here.mid");
+  ListerResult result = RunLister(missing);
+  EXPECT_EQ(result.exitStatus, 1);
+  ASSERT_EQ(result.messages.size(), 1u);
+  EXPECT_EQ(result.messages[0], "This file is Not found.");
+}
+
+TEST(Lister, BinaryPrintsTsvAndReportsUsageErrors) {
+  testing::TempDir folder;
+  std::string path = folder.File("a.mid");
+  builder::WriteFile(
+      path, testing::SingleTrackFile(builder::TrackBuilder().Event(0, {0xC0, 1}).EndOfTrack()));
+  auto run = [](const std::string& command, int& status) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string out;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) out.append(buffer, got);
+    status = WEXITSTATUS(pclose(pipe.release()));
+    return out;
+  };
+  int status = -1;
+  std::string out = run(std::string(VELTRIX_LIST_BINARY) + " '" + path + "'", status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out.substr(0, out.find('\n')), "ID\tDelay\tMeasure\tCh\tType\tCommand");
+  run(std::string(VELTRIX_LIST_BINARY) + " --format yaml '" + path + "' 2>/dev/null", status);
+  EXPECT_EQ(status, 2);
+  run(std::string(VELTRIX_LIST_BINARY) + " '" + folder.File("none.mid") + "' 2>/dev/null", status);
+  EXPECT_EQ(status, 1);
+}
+
+}  // namespace
+}  // namespace veltrix

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "core/code_page.h"
+
+namespace veltrix {
+namespace {
+
+TEST(CodePage, Windows1252MapsItsOwnCharactersAndKeepsUndefinedBytes) {
+  CodePage page;
+  EXPECT_EQ(page.ToUtf8("Pop"), "Pop");
+  EXPECT_EQ(page.ToUtf8("\x80"), "\u20AC");  // euro sign
+  EXPECT_EQ(page.ToUtf8("\xE9"), "\u00E9");
+  // 0x81 and 0x8D are undefined in windows-1252: they keep their code point.
+  EXPECT_EQ(page.ToUtf8("\x81\x8D"), "\u0081\u008D");
+  EXPECT_EQ(page.ToUtf8(std::string_view("\0A", 2)), std::string("\0A", 2));
+  EXPECT_EQ(page.CharacterOf(0x4F), "O");
+}
+
+TEST(CodePage, ShiftJisDecodesTwoByteCharactersAndKeepsBrokenOnes) {
+  CodePage page("SHIFT_JIS");
+  EXPECT_EQ(page.ToUtf8("\x83\x65\x83\x58\x83\x67"), "\u30C6\u30B9\u30C8");  // katakana "tesuto"
+  EXPECT_EQ(page.ToUtf8("ab\x83"), "ab\u0083");  // a lead byte at the end stays one character
+}
+
+TEST(CodePage, UnknownNamesAreRefused) {
+  EXPECT_THROW(CodePage("NO-SUCH-CODEPAGE"), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace veltrix
