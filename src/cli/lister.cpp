@@ -100,7 +100,7 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
   return true;
 }
 
-ListerResult RunLister(const ListerOptions& options) {
+ListerResult RunLister(const ListerOptions& options, const TextSink& sink) {
   ListerResult result;
   Session session;
   session.codePage = CodePage(options.codePage);
@@ -112,12 +112,13 @@ ListerResult RunLister(const ListerOptions& options) {
   if (outcome == OpenOutcome::Listed && options.view != "Midi") SelectView(session, options.view);
   result.exitStatus = outcome == OpenOutcome::Listed ? 0 : 1;
 
+  TextSink write = sink ? sink : [&](std::string_view text) { result.output.append(text); };
   if (options.format == "json")
-    AppendJson(session.window, result.messages, result.output);
+    WriteJson(session.window, result.messages, write);
   else if (options.format == "csv")
-    AppendCsv(session.window, result.output);
+    WriteCsv(session.window, write);
   else
-    AppendTsv(session.window, result.output);
+    WriteTsv(session.window, write);
   return result;
 }
 

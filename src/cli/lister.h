@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "views/export_writers.h"
+
 namespace veltrix {
 
 struct ListerOptions {
@@ -21,13 +23,13 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
 
 struct ListerResult {
   int exitStatus = 0;  // 0 listed, 1 refused or unreadable
-  std::string output;  // what goes to standard output
+  std::string output;  // what goes to standard output, when no sink was given
   std::vector<std::string> messages;
 };
 
 // Does what the window does when the user opens the file and switches to the view, and
-// renders what the window then shows.
-ListerResult RunLister(const ListerOptions& options);
+// renders what the window then shows, to `write` (or into the result's output).
+ListerResult RunLister(const ListerOptions& options, const TextSink& write = nullptr);
 
 extern const char* const kListerHelp;
 

@@ -20,12 +20,12 @@ int main(int argc, char** argv) {
   }
   veltrix::ListerResult result;
   try {
-    result = veltrix::RunLister(options);
+    result = veltrix::RunLister(
+        options, [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); });
   } catch (const std::invalid_argument& bad) {
     std::fprintf(stderr, "veltrix-list: %s\n", bad.what());
     return 2;
   }
-  std::fwrite(result.output.data(), 1, result.output.size(), stdout);
   if (options.format != "json")
     for (const std::string& message : result.messages)
       std::fprintf(stderr, "%s\n", message.c_str());

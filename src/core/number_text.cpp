@@ -11,8 +11,28 @@ std::string PlainNumberText(int64_t value) {
   return std::string(buffer, end);
 }
 
+size_t FormatDecimal(char* out, int64_t value) {
+  auto [end, ec] = std::to_chars(out, out + 21, value);
+  (void)ec;
+  return static_cast<size_t>(end - out);
+}
+
+size_t FormatZeroPadded(char* out, int64_t value, int width) {
+  char digits[24];
+  size_t count = FormatDecimal(digits, value < 0 ? -value : value);
+  size_t at = 0;
+  if (value < 0) out[at++] = '-';
+  for (size_t pad = count; pad < static_cast<size_t>(width); ++pad) out[at++] = '0';
+  for (size_t i = 0; i < count; ++i) out[at++] = digits[i];
+  return at;
+}
+
 std::string SignedNumberText(int64_t value) {
-  return value < 0 ? PlainNumberText(value) : " " + PlainNumberText(value);
+  char text[24];
+  size_t at = 0;
+  if (value >= 0) text[at++] = ' ';
+  at += FormatDecimal(text + at, value);
+  return std::string(text, at);
 }
 
 void AppendHexByte(std::string& out, uint8_t byte) {

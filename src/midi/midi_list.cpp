@@ -19,17 +19,20 @@ int32_t FirstTrackLength(const FileImage& image) {
   return static_cast<int32_t>(length);
 }
 
-std::string PositionText(int32_t ticks, const MeasureState& measure) {
+// The Measure:Beat:Tick text, " 3:02:120", written to `out` (room for 64 characters).
+size_t PositionText(char* out, int32_t ticks, const MeasureState& measure) {
   int32_t bar = static_cast<int32_t>(CheckedDivide(ticks, measure.ticksPerMeasure));
   int32_t remainder = ticks - bar * measure.ticksPerMeasure;
   int16_t beat = CheckedInt16(CheckedDivide(remainder, measure.ticksPerBeat));
   int32_t tick = remainder - beat * measure.ticksPerBeat;
-  std::string text = SignedNumberText(int64_t{bar} + 1);
-  text.push_back(':');
-  text.append(ZeroPadded(beat + 1, 2));
-  text.push_back(':');
-  text.append(ZeroPadded(tick, 3));
-  return text;
+  size_t at = 0;
+  if (int64_t{bar} + 1 >= 0) out[at++] = ' ';
+  at += FormatDecimal(out + at, int64_t{bar} + 1);
+  out[at++] = ':';
+  at += FormatZeroPadded(out + at, beat + 1, 2);
+  out[at++] = ':';
+  at += FormatZeroPadded(out + at, tick, 3);
+  return at;
 }
 
 void SetDataLabels(Session& session) {
@@ -52,7 +55,9 @@ void Walk(Session& session) {
 
   WalkState state;
   WalkedEvent event;
-  std::string position;
+  char position[64];
+  size_t positionLength = 0;
+  char id[24], delay[24], channel[24];
   int64_t progressSteps = 0;
   const int64_t walkEnd = int64_t{session.TrackLength} + kFirstTrackLengthOffset;
   while (session.ReadPos < walkEnd) {
@@ -61,13 +66,22 @@ void Walk(Session& session) {
       window.SetProgress(session.ReadPos);
     }
     ReadDeltaTime(session, state, event);
-    if (state.measure.ticksPerMeasure > 0) position = PositionText(state.ticks, state.measure);
+    if (state.measure.ticksPerMeasure > 0)
+      positionLength = PositionText(position, state.ticks, state.measure);
     DecodeEvent(session, state, event);
     if (event.endOfTrack) break;
-    if (position.empty()) position = "1:01:000";
-    window.rows.AddRow({ZeroPadded(event.id, 6), PlainNumberText(event.delta), position,
-                        event.channel ? PlainNumberText(event.channel) : std::string(), event.type,
-                        event.command});
+    if (positionLength == 0) {
+      static constexpr std::string_view kNoGrid = "1:01:000";
+      positionLength = kNoGrid.copy(position, kNoGrid.size());
+    }
+    const std::string_view cells[] = {
+        {id, FormatZeroPadded(id, event.id, 6)},
+        {delay, FormatDecimal(delay, event.delta)},
+        {position, positionLength},
+        {channel, event.channel ? FormatDecimal(channel, event.channel) : 0},
+        event.type,
+        event.command};
+    window.rows.AddRow(cells, std::size(cells));
   }
 
   window.listVisible = true;

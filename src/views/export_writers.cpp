@@ -1,5 +1,6 @@
 #include "views/export_writers.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace veltrix {
@@ -7,24 +8,30 @@ namespace veltrix {
 namespace {
 
 void AppendTsvCell(std::string_view cell, std::string& out) {
-  for (char c : cell) {
-    switch (c) {
+  const char* run = cell.data();
+  const char* end = run + cell.size();
+  for (const char* p = run; p != end; ++p) {
+    const char* escape;
+    switch (*p) {
       case '\t':
-        out.append("\\t");
+        escape = "\\t";
         break;
       case '\r':
-        out.append("\\r");
+        escape = "\\r";
         break;
       case '\n':
-        out.append("\\n");
+        escape = "\\n";
         break;
       case '\\':
-        out.append("\\\\");
+        escape = "\\\\";
         break;
       default:
-        out.push_back(c);
+        continue;
     }
+    out.append(run, static_cast<size_t>(p - run)).append(escape, 2);
+    run = p + 1;
   }
+  out.append(run, static_cast<size_t>(end - run));
 }
 
 void AppendCsvCell(std::string_view cell, std::string& out) {
@@ -40,9 +47,25 @@ void AppendCsvCell(std::string_view cell, std::string& out) {
   out.push_back('"');
 }
 
+constexpr size_t kPieceSize = size_t{1} << 20;
+
+void FlushIfFull(std::string& out, const TextSink* write) {
+  if (write && out.size() >= kPieceSize) {
+    (*write)(out);
+    out.clear();
+  }
+}
+
+void FlushRest(std::string& out, const TextSink* write) {
+  if (write && !out.empty()) {
+    (*write)(out);
+    out.clear();
+  }
+}
+
 template <class CellWriter>
 void AppendTable(const WindowModel& window, char separator, const char* lineEnd,
-                 CellWriter writeCell, std::string& out) {
+                 CellWriter writeCell, std::string& out, const TextSink* write = nullptr) {
   const size_t columns = window.columns.size();
   for (size_t c = 0; c < columns; ++c) {
     if (c) out.push_back(separator);
@@ -50,13 +73,18 @@ void AppendTable(const WindowModel& window, char separator, const char* lineEnd,
   }
   out.append(lineEnd);
   const size_t rows = window.rows.size();
+  std::vector<std::string_view> cells(window.rows.ColumnCount());
+  const size_t shown = std::min(columns, cells.size());
   for (size_t r = 0; r < rows; ++r) {
+    window.rows.CellsOf(r, cells.data());
     for (size_t c = 0; c < columns; ++c) {
       if (c) out.push_back(separator);
-      writeCell(window.rows.Cell(r, c), out);
+      if (c < shown) writeCell(cells[c], out);
     }
     out.append(lineEnd);
+    FlushIfFull(out, write);
   }
+  FlushRest(out, write);
 }
 
 }  // namespace
@@ -102,8 +130,32 @@ void AppendJsonString(std::string_view text, std::string& out) {
   out.push_back('"');
 }
 
+void WriteTsv(const WindowModel& window, const TextSink& write) {
+  std::string out;
+  AppendTable(window, '\t', "\n", AppendTsvCell, out, &write);
+}
+
+void WriteCsv(const WindowModel& window, const TextSink& write) {
+  std::string out;
+  AppendTable(window, ',', "\r\n", AppendCsvCell, out, &write);
+}
+
+static void AppendJsonPieces(const WindowModel& window, const std::vector<std::string>& messages,
+                             std::string& out, const TextSink* write);
+
 void AppendJson(const WindowModel& window, const std::vector<std::string>& messages,
                 std::string& out) {
+  AppendJsonPieces(window, messages, out, nullptr);
+}
+
+void WriteJson(const WindowModel& window, const std::vector<std::string>& messages,
+               const TextSink& write) {
+  std::string out;
+  AppendJsonPieces(window, messages, out, &write);
+}
+
+static void AppendJsonPieces(const WindowModel& window, const std::vector<std::string>& messages,
+                             std::string& out, const TextSink* write) {
   out.append("{\"caption\":");
   AppendJsonString(window.caption, out);
   out.append(",\"view\":");
@@ -122,6 +174,7 @@ void AppendJson(const WindowModel& window, const std::vector<std::string>& messa
       AppendJsonString(window.rows.Cell(r, c), out);
     }
     out.push_back(']');
+    FlushIfFull(out, write);
   }
   out.append("],\"labels\":{\"filename\":");
   AppendJsonString(window.lblFilename, out);
@@ -141,6 +194,7 @@ void AppendJson(const WindowModel& window, const std::vector<std::string>& messa
     AppendJsonString(messages[m], out);
   }
   out.append("]}\n");
+  FlushRest(out, write);
 }
 
 }  // namespace veltrix
