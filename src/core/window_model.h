@@ -26,6 +26,13 @@ struct Options {
   bool HideGridlines = false;
 };
 
+// The sort setting of the list: it stays between clicks, listings and views.
+struct ListSort {
+  int order = 1;  // 0 ascending, 1 descending; starts descending so the first click ascends
+  size_t key = 0;  // the column sorted by
+  bool sorted = false;  // once switched on, every later listing is sorted the same way
+};
+
 // The view keys of the Viewbar buttons, in button order.
 inline constexpr std::array<const char*, 4> kViewKeys = {"Midi", "Casm", "Ots", "Mfd"};
 
@@ -58,6 +65,7 @@ struct WindowModel {
   std::function<void(bool fitHeader)> onFitColumns;
 
   Options options;
+  ListSort sort;
 
   // The key of the pressed view button, or "" when none is pressed.
   std::string PressedView() const {

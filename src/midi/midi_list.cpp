@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "midi/event_walk.h"
 #include "views/column_layouts.h"
+#include "views/list_sort.h"
 
 namespace veltrix {
 
@@ -114,6 +115,7 @@ void getMidiList(Session& session) {
     }
     return 0;
   });
+  ApplyListSort(window);
   window.busy = false;
 }
 

@@ -5,6 +5,7 @@
 #include "style/mfd.h"
 #include "style/ots.h"
 #include "views/column_layouts.h"
+#include "views/list_sort.h"
 
 namespace veltrix {
 
@@ -27,6 +28,7 @@ void SelectView(Session& session, std::string_view key) {
       } else {
         GetMfdData(session);
       }
+      ApplyListSort(window);
       break;
     }
     return 0;

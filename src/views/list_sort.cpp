@@ -1,0 +1,141 @@
+#include "views/list_sort.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <numeric>
+#include <vector>
+
+namespace veltrix {
+
+namespace {
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+// A date as "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS" turned into one comparable number.
+bool ReadsAsDate(std::string_view text, double& value) {
+  text = Trimmed(text);
+  int parts[6] = {0, 0, 0, 0, 0, 0};
+  const char separators[] = {'-', '-', ' ', ':', ':'};
+  size_t count = 0;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (count < 6) {
+    auto [next, ec] = std::from_chars(p, end, parts[count]);
+    if (ec != std::errc() || next == p) return false;
+    ++count;
+    p = next;
+    if (p == end) break;
+    if (count > 5 || *p != separators[count - 1]) return false;
+    ++p;
+  }
+  if (p != end || (count != 3 && count != 6)) return false;
+  if (parts[1] < 1 || parts[1] > 12 || parts[2] < 1 || parts[2] > 31) return false;
+  value =
+      ((((parts[0] * 100.0 + parts[1]) * 100 + parts[2]) * 100 + parts[3]) * 100 + parts[4]) * 100 +
+      parts[5];
+  return true;
+}
+
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+  size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    int x = std::tolower(static_cast<unsigned char>(a[i]));
+    int y = std::tolower(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+}  // namespace
+
+bool ReadsAsNumber(std::string_view text, double& value) {
+  text = Trimmed(text);
+  if (text.empty()) return false;
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  if (*begin == '+') ++begin;
+  if (begin == end ||
+      !(std::isdigit(static_cast<unsigned char>(*begin)) || *begin == '.' || *begin == '-'))
+    return false;
+  auto [next, ec] = std::from_chars(begin, end, value, std::chars_format::general);
+  return ec == std::errc() && next == end;
+}
+
+std::string InvertDigits(std::string_view text) {
+  std::string inverted(text);
+  for (char& c : inverted) {
+    if (c >= '0' && c <= '9')
+      c = static_cast<char>('9' - (c - '0'));
+    else if (c == '-')
+      c = ' ';
+  }
+  return inverted;
+}
+
+void SortByColumnClick(WindowModel& window, size_t column) {
+  window.sort.order = (window.sort.order + 1) % 2;
+  window.sort.key = column;
+  window.sort.sorted = true;
+  ApplyListSort(window);
+}
+
+void ApplyListSort(WindowModel& window) {
+  const ListSort& sort = window.sort;
+  const size_t rows = window.rows.size();
+  if (!sort.sorted || sort.key >= window.columns.size() || rows < 2) return;
+  const std::string tag = UpperCase(window.columns[sort.key].tag);
+  const bool descending = sort.order == 1;
+  std::vector<uint32_t> order(rows);
+  std::iota(order.begin(), order.end(), 0u);
+
+  if (tag == "NUMBER" || tag == "DATE") {
+    // Cells that read as no number sort before every number (after, when descending).
+    struct Key {
+      bool valid;
+      double value;
+    };
+    std::vector<Key> keys(rows);
+    for (size_t r = 0; r < rows; ++r) {
+      std::string_view cell = window.rows.Cell(r, sort.key);
+      keys[r].valid =
+          tag == "NUMBER" ? ReadsAsNumber(cell, keys[r].value) : ReadsAsDate(cell, keys[r].value);
+    }
+    auto less = [&](uint32_t a, uint32_t b) {
+      const Key& x = keys[a];
+      const Key& y = keys[b];
+      if (x.valid != y.valid) return !x.valid;
+      return x.valid && x.value < y.value;
+    };
+    if (descending)
+      std::stable_sort(order.begin(), order.end(),
+                       [&](uint32_t a, uint32_t b) { return less(b, a); });
+    else
+      std::stable_sort(order.begin(), order.end(), less);
+  } else {
+    std::vector<std::string_view> keys(rows);
+    for (size_t r = 0; r < rows; ++r) keys[r] = window.rows.Cell(r, sort.key);
+    if (descending)
+      std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        return CompareIgnoringCase(keys[b], keys[a]) < 0;
+      });
+    else
+      std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        return CompareIgnoringCase(keys[a], keys[b]) < 0;
+      });
+  }
+  window.rows.Permute(order);
+}
+
+}  // namespace veltrix
