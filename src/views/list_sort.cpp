@@ -1,10 +1,12 @@
 #include "views/list_sort.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <numeric>
+#include <unordered_map>
 #include <vector>
 
 namespace veltrix {
@@ -48,14 +50,50 @@ bool ReadsAsDate(std::string_view text, double& value) {
   return true;
 }
 
+constexpr std::array<unsigned char, 256> MakeLowerTable() {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c)
+    table[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return table;
+}
+constexpr auto kLower = MakeLowerTable();
+
 int CompareIgnoringCase(std::string_view a, std::string_view b) {
   size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
-    int x = std::tolower(static_cast<unsigned char>(a[i]));
-    int y = std::tolower(static_cast<unsigned char>(b[i]));
+    unsigned char x = kLower[static_cast<unsigned char>(a[i])];
+    unsigned char y = kLower[static_cast<unsigned char>(b[i])];
     if (x != y) return x < y ? -1 : 1;
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// The rank of each cell's text among the column's distinct texts, letter case ignored.
+// Listings repeat the same texts many times, so the texts are compared once per distinct
+// text and the rows are then sorted by a number.
+std::vector<uint32_t> TextRanks(const RowTable& rows, size_t column) {
+  std::unordered_map<std::string_view, uint32_t> ids;
+  std::vector<std::string_view> distinct;
+  std::vector<uint32_t> idOfRow(rows.size());
+  for (size_t r = 0; r < rows.size(); ++r) {
+    auto [it, inserted] =
+        ids.try_emplace(rows.Cell(r, column), static_cast<uint32_t>(distinct.size()));
+    if (inserted) distinct.push_back(it->first);
+    idOfRow[r] = it->second;
+  }
+  std::vector<uint32_t> byText(distinct.size());
+  std::iota(byText.begin(), byText.end(), 0u);
+  std::sort(byText.begin(), byText.end(), [&](uint32_t a, uint32_t b) {
+    return CompareIgnoringCase(distinct[a], distinct[b]) < 0;
+  });
+  std::vector<uint32_t> rankOfId(distinct.size());
+  uint32_t rank = 0;
+  for (size_t i = 0; i < byText.size(); ++i) {
+    if (i > 0 && CompareIgnoringCase(distinct[byText[i - 1]], distinct[byText[i]]) != 0) ++rank;
+    rankOfId[byText[i]] = rank;
+  }
+  for (uint32_t& id : idOfRow) id = rankOfId[id];
+  return idOfRow;
 }
 
 }  // namespace
@@ -124,16 +162,13 @@ void ApplyListSort(WindowModel& window) {
     else
       std::stable_sort(order.begin(), order.end(), less);
   } else {
-    std::vector<std::string_view> keys(rows);
-    for (size_t r = 0; r < rows; ++r) keys[r] = window.rows.Cell(r, sort.key);
+    std::vector<uint32_t> ranks = TextRanks(window.rows, sort.key);
     if (descending)
-      std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return CompareIgnoringCase(keys[b], keys[a]) < 0;
-      });
+      std::stable_sort(order.begin(), order.end(),
+                       [&](uint32_t a, uint32_t b) { return ranks[b] < ranks[a]; });
     else
-      std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return CompareIgnoringCase(keys[a], keys[b]) < 0;
-      });
+      std::stable_sort(order.begin(), order.end(),
+                       [&](uint32_t a, uint32_t b) { return ranks[a] < ranks[b]; });
   }
   window.rows.Permute(order);
 }
