@@ -1,15 +1,151 @@
 #include "midi/channel_events.h"
 
+#include <array>
+#include <string_view>
+
+#include "core/number_text.h"
+
 namespace veltrix {
+
+namespace {
+
+struct ControllerRange {
+  uint8_t first;
+  uint8_t last;
+  std::string_view name;
+};
+
+constexpr std::array<ControllerRange, 49> kControllerNames = {{
+    {0, 0, "Bank Select MSB"},
+    {32, 32, "Bank Select LSB"},
+    {1, 1, "Mod Wheel"},
+    {33, 33, "Mod Wheel"},
+    {2, 2, "Breath Controller"},
+    {34, 34, "Breath Controller"},
+    {4, 4, "Foot Controller"},
+    {36, 36, "Foot Controller"},
+    {5, 5, "Portamento Time"},
+    {37, 37, "Portamento Time"},
+    {6, 6, "MSB Data Entry"},
+    {38, 38, "LSB Data Entry"},
+    {7, 7, "Volume"},
+    {39, 39, "Volume"},
+    {8, 8, "Balance"},
+    {40, 40, "Balance"},
+    {10, 10, "Pan"},
+    {42, 42, "Pan"},
+    {11, 11, "Expression"},
+    {43, 43, "Expression"},
+    {12, 12, "Effect Control 1"},
+    {44, 44, "Effect Control 1"},
+    {13, 13, "Effect Control 2"},
+    {45, 45, "Effect Control 2"},
+    {16, 19, "General Purpose"},
+    {49, 52, "General Purpose"},
+    {80, 83, "General Purpose"},
+    {64, 64, "Sustain"},
+    {65, 65, "Portamento On-Off"},
+    {66, 66, "Sostenuto"},
+    {67, 67, "Soft Pedal"},
+    {68, 68, "Legato Foot Switch"},
+    {69, 69, "Hold 2"},
+    {70, 70, "2nd Variation patch"},
+    {71, 71, "Harmonic Content(timbre)"},
+    {72, 72, "Release"},
+    {73, 73, "Attack"},
+    {74, 74, "Brightness"},
+    {75, 79, "Sound Controller"},
+    {84, 84, "Portamento Control"},
+    {91, 91, "Reverb Send Level"},
+    {93, 93, "Chorus Send Level"},
+    {94, 94, "Variation Level Send"},
+    {96, 96, "RPN Data Increment"},
+    {97, 97, "RPN Data Decrement"},
+    {98, 98, "NRPN LSB"},
+    {99, 99, "NRPN MSB"},
+    {100, 100, "RPN LSB"},
+    {101, 101, "RPN MSB"},
+}};
+
+constexpr std::string_view kUndefinedController = "Undefined";
+
+// The table above spread over one entry per byte value, so a control change is one lookup.
+constexpr std::array<std::string_view, 256> BuildControllerLookup() {
+  std::array<std::string_view, 256> lookup{};
+  for (auto& name : lookup) name = kUndefinedController;
+  for (const auto& range : kControllerNames)
+    for (int n = range.first; n <= range.last; ++n) lookup[n] = range.name;
+  return lookup;
+}
+
+constexpr std::array<std::string_view, 256> kControllerLookup = BuildControllerLookup();
+
+constexpr std::array<std::string_view, 12> kNoteLetters = {
+    "C ", "C#", "D ", "D#", "E ", "F ", "F#", "G ", "G#", "A ", "A#", "B ",
+};
+
+// Data bytes of a channel event by kind (status / 16); kinds without data are not channel
+// events and consume nothing of their own.
+constexpr std::array<int, 16> kDataBytesByKind = {0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 2, 2, 1, 1, 2, 0};
+
+std::string Fmt3(const std::string& text) {
+  return PadLeft(text, 3);
+}
+std::string Left4(const std::string& text) {
+  return PadRight(text, 4);
+}
+std::string Right4(const std::string& text) {
+  return PadLeft(text, 4);
+}
+
+std::string ChannelEventText(Session& session, int kind) {
+  // Only the bytes the event has are read: a one-byte event at the end of the file is whole.
+  int dataBytes = kDataBytesByKind[kind];
+  uint8_t d1 = dataBytes >= 1 ? session.image.at(int64_t{session.ReadPos} + 1) : 0;
+  uint8_t d2 = dataBytes >= 2 ? session.image.at(int64_t{session.ReadPos} + 2) : 0;
+  switch (kind) {
+    case 9:
+      return "Note On    " + Left4(NoteName(session, d1)) +
+             "    velocity:" + Fmt3(SignedNumberText(d2));
+    case 8:
+      return "Note Off    " + Right4(NoteName(session, d1));
+    case 10:
+      return "Key After Touch   note:" + Fmt3(SignedNumberText(d1)) +
+             "    velocity:" + Fmt3(SignedNumberText(d2));
+    case 11:
+      return "Control Change  " + std::string(kControllerLookup[d1]) +
+             " Value:" + SignedNumberText(d2);
+    case 12:
+      return "Program Change: " + SignedNumberText(d1);
+    case 13:
+      return "Channel After Touch  Value: " + SignedNumberText(d1);
+    case 14:
+      return "PitchWh Change   LSB Value: " + SignedNumberText(d1) +
+             "   MSB value: " + SignedNumberText(d2);
+    default:
+      return {};
+  }
+}
+
+}  // namespace
 
 std::string GetMidiEvent(Session& session, int status, int) {
   int kind = status / 16;
-  session.EventLength = (kind == 12 || kind == 13) ? 1 : (kind >= 8 && kind <= 14) ? 2 : 0;
-  return {};
+  if (kind < 0 || kind > 15) kind = 0;
+  // The length is known before any data byte is read, so a truncated event still lets the
+  // walk step over what it claims to hold.
+  session.EventLength = kDataBytesByKind[kind];
+  return Guarded(session.reporter, "GetMidiEvent", std::string(),
+                 [&] { return ChannelEventText(session, kind); });
 }
 
-std::string NoteName(const Session&, int) {
-  return {};
+std::string NoteName(const Session& session, int note) {
+  return Guarded(session.reporter, "NoteName", std::string(), [&] {
+    if (note < 0) Raise(kSubscriptOutOfRange);
+    std::string name(kNoteLetters[note % 12]);
+    name.append(SignedNumberText(note / 12));
+    return name;
+  });
 }
 
 }  // namespace veltrix

@@ -1,12 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "support/test_support.h"
 
 namespace veltrix {
 namespace {
 
+using builder::Bytes;
 using builder::TrackBuilder;
 using testing::ListBytes;
+using testing::SingleTrackFile;
+
+std::vector<std::string> Column(const testing::Listing& listing, size_t column) {
+  std::vector<std::string> cells;
+  for (size_t row = 0; row < listing.RowCount(); ++row) cells.push_back(listing.Cell(row, column));
+  return cells;
+}
 
 TEST(MidiList, FirstEventHasIdOfItsDeltaTimeByte) {
   auto listing =
@@ -16,6 +27,169 @@ TEST(MidiList, FirstEventHasIdOfItsDeltaTimeByte) {
   EXPECT_EQ(listing.window.columns[2].header, "Measure");
   EXPECT_EQ(listing.window.PressedView(), "Midi");
   EXPECT_EQ(listing.window.lblWarning, "");
+}
+
+TEST(MidiList, IdsAndDelaysFollowTheBytes) {
+  auto listing = ListBytes(SingleTrackFile(TrackBuilder()
+                                               .Event(0, {0xC0, 0x05})
+                                               .Event(200, {0x90, 0x3C, 0x64})
+                                               .Meta(0, 0x01, "ab")
+                                               .EndOfTrack()));
+  EXPECT_EQ(Column(listing, 0), (std::vector<std::string>{"000022", "000025", "000030"}));
+  EXPECT_EQ(Column(listing, 1), (std::vector<std::string>{"0", "200", "0"}));
+}
+
+struct PositionCase {
+  const char* name;
+  uint8_t numerator, power;
+  uint32_t ticks;
+  const char* position;
+};
+
+class MidiListPosition : public ::testing::TestWithParam<PositionCase> {};
+
+TEST_P(MidiListPosition, OfEventAfterTimeSignature) {
+  const PositionCase& c = GetParam();
+  auto listing = ListBytes(SingleTrackFile(TrackBuilder()
+                                               .TimeSignature(0, c.numerator, c.power)
+                                               .Event(c.ticks, {0xC0, 0x01})
+                                               .EndOfTrack(),
+                                           480));
+  ASSERT_EQ(listing.RowCount(), 2u);
+  EXPECT_EQ(listing.Cell(1, 2), c.position);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grid, MidiListPosition,
+    ::testing::Values(PositionCase{"Start", 4, 2, 0, " 1:01:000"},
+                      PositionCase{"FourFour", 4, 2, 2400, " 2:02:000"},
+                      PositionCase{"SixEight", 6, 3, 1500, " 2:01:060"},
+                      PositionCase{"ThreeFour", 3, 2, 1440 * 9 + 1199, " 10:03:239"},
+                      PositionCase{"Hundreds", 4, 2, 1920 * 100, " 101:01:000"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MidiList, PositionIsFixedTextUntilFirstTimeSignature) {
+  auto listing = ListBytes(SingleTrackFile(TrackBuilder()
+                                               .Event(0, {0xC0, 0x01})
+                                               .Event(960, {0xC0, 0x02})
+                                               .TimeSignature(0, 4, 2)
+                                               .Event(0, {0xC0, 0x03})
+                                               .Event(960, {0xC0, 0x04})
+                                               .EndOfTrack()));
+  EXPECT_EQ(Column(listing, 2), (std::vector<std::string>{"1:01:000", "1:01:000", "1:01:000",
+                                                          " 1:03:000", " 2:01:000"}));
+}
+
+TEST(MidiList, SecondTimeSignatureKeepsTheGrid) {
+  auto listing = ListBytes(SingleTrackFile(TrackBuilder()
+                                               .TimeSignature(0, 4, 2)
+                                               .TimeSignature(0, 3, 2)
+                                               .Event(1920, {0xC0, 0x01})
+                                               .EndOfTrack()));
+  ASSERT_EQ(listing.RowCount(), 3u);
+  EXPECT_EQ(listing.Cell(2, 2), " 2:01:000");
+}
+
+TEST(MidiList, RunningStatusKeepsChannelAndIsMarkedOnRequest) {
+  auto track = TrackBuilder()
+                   .Event(0, {0x93, 0x3C, 0x64})
+                   .Event(0, {0x3E, 0x50})
+                   .Event(0, {0x83, 0x3C, 0x00})
+                   .EndOfTrack();
+  Options marked;
+  marked.MarkRunningStatus = true;
+  auto plain = ListBytes(SingleTrackFile(track));
+  auto starred = ListBytes(SingleTrackFile(track), "Midi", marked);
+  EXPECT_EQ(Column(plain, 3), (std::vector<std::string>{"4", "4", "4"}));
+  EXPECT_EQ(plain.Commands(),
+            (std::vector<std::string>{"Note On    C  5    velocity: 100",
+                                      "Note On    D  5    velocity: 80", "Note Off    C  5"}));
+  EXPECT_EQ(starred.Commands(),
+            (std::vector<std::string>{"Note On    C  5    velocity: 100",
+                                      "Note On    D  5    velocity: 80*", "Note Off    C  5"}));
+}
+
+TEST(MidiList, MetaAndSysexDoNotCancelRunningStatus) {
+  Options marked;
+  marked.MarkRunningStatus = true;
+  auto listing = ListBytes(SingleTrackFile(TrackBuilder()
+                                               .Event(0, {0xB1, 0x07, 0x64})
+                                               .Meta(0, 0x01, "x")
+                                               .Sysex(0, {0x43, 0x10, 0x4C, 0x00, 0xF7})
+                                               .Event(0, {0x0A, 0x40})
+                                               .EndOfTrack()),
+                           "Midi", marked);
+  ASSERT_EQ(listing.RowCount(), 4u);
+  EXPECT_EQ(listing.Cell(3, 3), "2");
+  EXPECT_EQ(listing.Cell(3, 4), "Midi Event");
+  EXPECT_EQ(listing.Command(3), "Control Change  Pan Value: 64*");
+  EXPECT_EQ(listing.Command(1), "Text Event: x");
+}
+
+TEST(MidiList, SysexWithDecodingOffIsItsHexText) {
+  Options options;
+  options.DecodeSysex = false;
+  auto listing = ListBytes(
+      SingleTrackFile(
+          TrackBuilder().Raw({0x00, 0xF0, 0x05, 0x43, 0x10, 0x4C, 0x00, 0xF7}).EndOfTrack()),
+      "Midi", options);
+  ASSERT_EQ(listing.RowCount(), 1u);
+  EXPECT_EQ(listing.Command(0), "43 10 4C 00 F7 ");
+  EXPECT_EQ(listing.Cell(0, 3), "");
+  EXPECT_EQ(listing.Cell(0, 4), "Sysex Command");
+}
+
+TEST(MidiList, EndOfTrackHasNoRowAndEndsTheWalk) {
+  auto track = TrackBuilder().Event(0, {0xC0, 0x01}).EndOfTrack();
+  auto listing =
+      ListBytes(builder::SmfBuilder().Track(TrackBuilder(track).Event(0, {0xC0, 0x02})).Build());
+  ASSERT_EQ(listing.RowCount(), 1u);
+  EXPECT_EQ(listing.Command(0), "Program Change:  1");
+}
+
+TEST(MidiList, TrackLengthCheck) {
+  auto track = TrackBuilder().Event(0, {0xC0, 0x01}).EndOfTrack();
+  uint32_t length = static_cast<uint32_t>(track.size());
+  auto exact = ListBytes(builder::SmfBuilder().TrackWithLength(track, length).Build());
+  auto tooLong = ListBytes(builder::SmfBuilder().TrackWithLength(track, length + 10).Build());
+  EXPECT_EQ(exact.window.lblWarning, "");
+  EXPECT_EQ(tooLong.window.lblWarning, "Tracklength should be:  " + std::to_string(length));
+  EXPECT_EQ(tooLong.RowCount(), 1u);
+  EXPECT_TRUE(tooLong.reports.empty());
+}
+
+TEST(MidiList, TruncatedFileKeepsRowsAndReports) {
+  Bytes file = SingleTrackFile(
+      TrackBuilder().Event(0, {0xC0, 0x01}).Event(0, {0xC0, 0x02}).Tempo(0, 500000).EndOfTrack());
+  file.resize(file.size() - 6);  // ends inside the tempo event; the header still claims it
+  auto listing = ListBytes(file);
+  EXPECT_EQ(listing.RowCount(), 2u);
+  EXPECT_EQ(listing.window.lblWarning, "File has errors");
+  EXPECT_TRUE(listing.window.listVisible);
+  EXPECT_EQ(listing.window.progressValue, 0);
+  ASSERT_EQ(listing.messages.size(), 1u);
+  EXPECT_EQ(listing.messages[0],
+            "Error #: 9, Subscript out of range, encountered in Function getMidiList. If the "
+            "solution is not obvious, please report this to the author.");
+}
+
+// Other people's files, damaged ones among them, list without a crash; every row they give
+// has its six-digit ID and its type.
+TEST(MidiList, RealFilesListWithoutCrash) {
+  std::vector<std::string> files = testing::RealFiles("midi");
+  std::vector<std::string> styles = testing::RealFiles("styles");
+  files.insert(files.end(), styles.begin(), styles.end());
+  if (files.empty()) GTEST_SKIP() << "no real files in this clone";
+  size_t rows = 0;
+  for (const std::string& path : files) {
+    auto listing = testing::ListFile(path);
+    rows += listing.RowCount();
+    for (size_t row = 0; row < listing.RowCount(); ++row) {
+      ASSERT_GE(listing.Cell(row, 0).size(), 6u) << path;
+      ASSERT_FALSE(listing.Cell(row, 4).empty()) << path;
+    }
+  }
+  EXPECT_GT(rows, files.size());
 }
 
 }  // namespace
