@@ -12,18 +12,31 @@ std::string PlainNumberText(int64_t value) {
 }
 
 size_t FormatDecimal(char* out, int64_t value) {
-  auto [end, ec] = std::to_chars(out, out + 21, value);
-  (void)ec;
-  return static_cast<size_t>(end - out);
+  char digits[24];
+  char* p = digits + sizeof digits;
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  size_t at = 0;
+  if (value < 0) out[at++] = '-';
+  while (p != digits + sizeof digits) out[at++] = *p++;
+  return at;
 }
 
 size_t FormatZeroPadded(char* out, int64_t value, int width) {
   char digits[24];
-  size_t count = FormatDecimal(digits, value < 0 ? -value : value);
+  char* p = digits + sizeof digits;
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  while (digits + sizeof digits - p < width) *--p = '0';
   size_t at = 0;
   if (value < 0) out[at++] = '-';
-  for (size_t pad = count; pad < static_cast<size_t>(width); ++pad) out[at++] = '0';
-  for (size_t i = 0; i < count; ++i) out[at++] = digits[i];
+  while (p != digits + sizeof digits) out[at++] = *p++;
   return at;
 }
 

@@ -1,37 +1,44 @@
 #include "views/export_writers.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace veltrix {
 
 namespace {
 
+constexpr std::array<bool, 256> MakeTsvSpecials() {
+  std::array<bool, 256> special{};
+  special['\t'] = special['\r'] = special['\n'] = special['\\'] = true;
+  return special;
+}
+constexpr auto kTsvSpecial = MakeTsvSpecials();
+
 void AppendTsvCell(std::string_view cell, std::string& out) {
   const char* run = cell.data();
   const char* end = run + cell.size();
-  for (const char* p = run; p != end; ++p) {
-    const char* escape;
+  const char* p = run;
+  while (true) {
+    while (p != end && !kTsvSpecial[static_cast<unsigned char>(*p)]) ++p;
+    out.append(run, static_cast<size_t>(p - run));
+    if (p == end) return;
     switch (*p) {
       case '\t':
-        escape = "\\t";
+        out.append("\\t", 2);
         break;
       case '\r':
-        escape = "\\r";
+        out.append("\\r", 2);
         break;
       case '\n':
-        escape = "\\n";
-        break;
-      case '\\':
-        escape = "\\\\";
+        out.append("\\n", 2);
         break;
       default:
-        continue;
+        out.append("\\\\", 2);
+        break;
     }
-    out.append(run, static_cast<size_t>(p - run)).append(escape, 2);
-    run = p + 1;
+    run = ++p;
   }
-  out.append(run, static_cast<size_t>(end - run));
 }
 
 void AppendCsvCell(std::string_view cell, std::string& out) {
