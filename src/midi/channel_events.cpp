@@ -88,14 +88,34 @@ constexpr std::array<std::string_view, 12> kNoteLetters = {
 // events and consume nothing of their own.
 constexpr std::array<int, 16> kDataBytesByKind = {0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 2, 2, 1, 1, 2, 0};
 
-std::string Fmt3(const std::string& text) {
-  return PadLeft(text, 3);
+// The note name, two letters and the signed octave ("C  5"), into `out`; returns its length.
+size_t WriteNoteName(char* out, int note) {
+  std::string_view letters = kNoteLetters[note % 12];
+  out[0] = letters[0];
+  out[1] = letters[1];
+  out[2] = ' ';
+  return 3 + FormatDecimal(out + 3, note / 12);
 }
-std::string Left4(const std::string& text) {
-  return PadRight(text, 4);
+
+// Appends `text` padded with blanks on the left (right = false: on the right) to `width`.
+void AppendPadded(std::string& out, std::string_view text, size_t width, bool right) {
+  if (!right) out.append(text);
+  if (text.size() < width) out.append(width - text.size(), ' ');
+  if (right) out.append(text);
 }
-std::string Right4(const std::string& text) {
-  return PadLeft(text, 4);
+
+// SignedNumberText of a byte value padded on the left to three characters: " 100", "  5".
+void AppendFmt3(std::string& out, int value) {
+  char digits[24];
+  digits[0] = ' ';
+  size_t length = 1 + FormatDecimal(digits + 1, value);
+  AppendPadded(out, std::string_view(digits, length), 3, true);
+}
+
+void AppendSigned(std::string& out, int value) {
+  char digits[24];
+  digits[0] = ' ';
+  out.append(digits, 1 + FormatDecimal(digits + 1, value));
 }
 
 std::string ChannelEventText(Session& session, int kind) {
@@ -103,28 +123,48 @@ std::string ChannelEventText(Session& session, int kind) {
   int dataBytes = kDataBytesByKind[kind];
   uint8_t d1 = dataBytes >= 1 ? session.image.at(int64_t{session.ReadPos} + 1) : 0;
   uint8_t d2 = dataBytes >= 2 ? session.image.at(int64_t{session.ReadPos} + 2) : 0;
+  std::string text;
+  text.reserve(48);
+  char note[24];
   switch (kind) {
     case 9:
-      return "Note On    " + Left4(NoteName(session, d1)) +
-             "    velocity:" + Fmt3(SignedNumberText(d2));
+      text.append("Note On    ");
+      AppendPadded(text, std::string_view(note, WriteNoteName(note, d1)), 4, false);
+      text.append("    velocity:");
+      AppendFmt3(text, d2);
+      break;
     case 8:
-      return "Note Off    " + Right4(NoteName(session, d1));
+      text.append("Note Off    ");
+      AppendPadded(text, std::string_view(note, WriteNoteName(note, d1)), 4, true);
+      break;
     case 10:
-      return "Key After Touch   note:" + Fmt3(SignedNumberText(d1)) +
-             "    velocity:" + Fmt3(SignedNumberText(d2));
+      text.append("Key After Touch   note:");
+      AppendFmt3(text, d1);
+      text.append("    velocity:");
+      AppendFmt3(text, d2);
+      break;
     case 11:
-      return "Control Change  " + std::string(kControllerLookup[d1]) +
-             " Value:" + SignedNumberText(d2);
+      text.append("Control Change  ").append(kControllerLookup[d1]).append(" Value:");
+      AppendSigned(text, d2);
+      break;
     case 12:
-      return "Program Change: " + SignedNumberText(d1);
+      text.append("Program Change: ");
+      AppendSigned(text, d1);
+      break;
     case 13:
-      return "Channel After Touch  Value: " + SignedNumberText(d1);
+      text.append("Channel After Touch  Value: ");
+      AppendSigned(text, d1);
+      break;
     case 14:
-      return "PitchWh Change   LSB Value: " + SignedNumberText(d1) +
-             "   MSB value: " + SignedNumberText(d2);
+      text.append("PitchWh Change   LSB Value: ");
+      AppendSigned(text, d1);
+      text.append("   MSB value: ");
+      AppendSigned(text, d2);
+      break;
     default:
-      return {};
+      break;
   }
+  return text;
 }
 
 }  // namespace
@@ -142,9 +182,8 @@ std::string GetMidiEvent(Session& session, int status, int) {
 std::string NoteName(const Session& session, int note) {
   return Guarded(session.reporter, "NoteName", std::string(), [&] {
     if (note < 0) Raise(kSubscriptOutOfRange);
-    std::string name(kNoteLetters[note % 12]);
-    name.append(SignedNumberText(note / 12));
-    return name;
+    char name[24];
+    return std::string(name, WriteNoteName(name, note));
   });
 }
 

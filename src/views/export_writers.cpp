@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace veltrix {
 
@@ -15,30 +17,59 @@ constexpr std::array<bool, 256> MakeTsvSpecials() {
 }
 constexpr auto kTsvSpecial = MakeTsvSpecials();
 
-void AppendTsvCell(std::string_view cell, std::string& out) {
-  const char* run = cell.data();
-  const char* end = run + cell.size();
-  const char* p = run;
-  while (true) {
-    while (p != end && !kTsvSpecial[static_cast<unsigned char>(*p)]) ++p;
-    out.append(run, static_cast<size_t>(p - run));
-    if (p == end) return;
-    switch (*p) {
+// True when one of the eight bytes of `word` is TAB, LF, CR or backslash.
+bool HasTsvSpecial(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHighs = 0x8080808080808080ULL;
+  auto hasByte = [](uint64_t x, uint64_t c) {
+    uint64_t y = x ^ (kOnes * c);
+    return (y - kOnes) & ~y & kHighs;
+  };
+  return (hasByte(word, '\t') | hasByte(word, '\n') | hasByte(word, '\r') | hasByte(word, '\\')) !=
+         0;
+}
+
+bool HasTsvSpecialIn(std::string_view cell) {
+  const char* p = cell.data();
+  const char* end = p + cell.size();
+  for (uint64_t word; end - p >= 8; p += 8) {
+    std::memcpy(&word, p, 8);
+    if (HasTsvSpecial(word)) return true;
+  }
+  for (; p != end; ++p)
+    if (kTsvSpecial[static_cast<unsigned char>(*p)]) return true;
+  return false;
+}
+
+// Writes the cell with TAB, CR, LF and backslash escaped; `out` has room for twice its size.
+char* WriteTsvCell(char* out, std::string_view cell) {
+  if (!HasTsvSpecialIn(cell)) {
+    if (!cell.empty()) std::memcpy(out, cell.data(), cell.size());
+    return out + cell.size();
+  }
+  for (char c : cell) {
+    switch (c) {
       case '\t':
-        out.append("\\t", 2);
+        *out++ = '\\';
+        *out++ = 't';
         break;
       case '\r':
-        out.append("\\r", 2);
+        *out++ = '\\';
+        *out++ = 'r';
         break;
       case '\n':
-        out.append("\\n", 2);
+        *out++ = '\\';
+        *out++ = 'n';
+        break;
+      case '\\':
+        *out++ = '\\';
+        *out++ = '\\';
         break;
       default:
-        out.append("\\\\", 2);
-        break;
+        *out++ = c;
     }
-    run = ++p;
   }
+  return out;
 }
 
 void AppendCsvCell(std::string_view cell, std::string& out) {
@@ -97,7 +128,7 @@ void AppendTable(const WindowModel& window, char separator, const char* lineEnd,
 }  // namespace
 
 void AppendTsv(const WindowModel& window, std::string& out) {
-  AppendTable(window, '\t', "\n", AppendTsvCell, out);
+  WriteTsv(window, [&](std::string_view text) { out.append(text); });
 }
 
 void AppendCsv(const WindowModel& window, std::string& out) {
@@ -138,8 +169,38 @@ void AppendJsonString(std::string_view text, std::string& out) {
 }
 
 void WriteTsv(const WindowModel& window, const TextSink& write) {
-  std::string out;
-  AppendTable(window, '\t', "\n", AppendTsvCell, out, &write);
+  // Rows are written straight into one buffer, handed on whenever it is nearly full.
+  const size_t columns = window.columns.size();
+  std::vector<char> buffer(2 * kPieceSize);
+  size_t used = 0;
+  auto reserve = [&](size_t bound) {
+    if (used + bound <= buffer.size()) return;
+    write(std::string_view(buffer.data(), used));
+    used = 0;
+    if (bound > buffer.size()) buffer.resize(bound);
+  };
+  auto writeLine = [&](const std::string_view* cells, size_t count) {
+    size_t bound = columns + 1;
+    for (size_t c = 0; c < count; ++c) bound += 2 * cells[c].size();
+    reserve(bound);
+    char* out = buffer.data() + used;
+    for (size_t c = 0; c < columns; ++c) {
+      if (c) *out++ = '\t';
+      if (c < count) out = WriteTsvCell(out, cells[c]);
+    }
+    *out++ = '\n';
+    used = static_cast<size_t>(out - buffer.data());
+  };
+  std::vector<std::string_view> cells;
+  for (const Column& column : window.columns) cells.push_back(column.header);
+  writeLine(cells.data(), cells.size());
+  cells.assign(window.rows.ColumnCount(), {});
+  const size_t shown = std::min(columns, cells.size());
+  for (size_t r = 0; r < window.rows.size(); ++r) {
+    window.rows.CellsOf(r, cells.data());
+    writeLine(cells.data(), shown);
+  }
+  if (used) write(std::string_view(buffer.data(), used));
 }
 
 void WriteCsv(const WindowModel& window, const TextSink& write) {
