@@ -1,7 +1,131 @@
 #include "style/ots.h"
 
+#include <optional>
+
+#include "core/number_text.h"
+#include "midi/event_walk.h"
+
 namespace veltrix {
 
-void GetOTS(Session&) {}
+namespace {
+
+constexpr int64_t kTrackLengthOffset = 18;
+constexpr int64_t kCasmSearchStart = 20;  // past the track length: the tag normally is at +22
+constexpr int64_t kRoomAfterCasmTag = 28;
+constexpr int64_t kOtsSearchWindow = 30;  // bytes tolerated between the CASM data and "OTS"
+constexpr int64_t kRoomAfterOtsTag = 10;
+constexpr int64_t kProgressStep = 500;
+
+struct OtsSection {
+  int64_t dataStart;
+  int64_t dataEnd;
+  uint32_t length;
+};
+
+// Finds the OTS data behind the CASM section; nothing when the file has no such section or is
+// too short for the search. The CASM scan gives up 28 bytes before the end of the image.
+std::optional<OtsSection> LocateOts(Session& session) {
+  const FileImage& image = session.image;
+  const int64_t last = image.UpperIndex();
+  if (last < kTrackLengthOffset + 3) return std::nullopt;
+  const int64_t trackLength = image.BigEndian32(kTrackLengthOffset);
+  session.TrackLength = static_cast<int32_t>(trackLength);
+  if (trackLength + 30 > last) return std::nullopt;
+
+  int64_t casm = trackLength + kCasmSearchStart;
+  for (;; ++casm) {
+    if (casm + kRoomAfterCasmTag > last) return std::nullopt;
+    if (image.HasTagAt(casm, "CASM")) break;
+  }
+  const uint32_t casmLength = image.BigEndian32(casm + 4);
+  session.TrackLength = static_cast<int32_t>(casmLength);
+  const int64_t behindCasm = casm + 8 + casmLength;
+  if (behindCasm + 30 > last) return std::nullopt;
+
+  for (int64_t tag = behindCasm; tag <= behindCasm + kOtsSearchWindow; ++tag) {
+    if (tag + kRoomAfterOtsTag > last) return std::nullopt;
+    if (!image.HasTagAt(tag, "OTS")) continue;
+    const uint32_t otsLength = image.BigEndian32(tag + 4);
+    session.TrackLength = static_cast<int32_t>(otsLength);
+    return OtsSection{tag + 8, tag + 8 + otsLength, otsLength};
+  }
+  return std::nullopt;
+}
+
+class OtsWalk {
+ public:
+  explicit OtsWalk(Session& session) : session_(session), window_(session.window) {}
+
+  void Run() {
+    std::optional<OtsSection> section = LocateOts(session_);
+    if (!section) return;
+    int64_t position = section->dataStart;
+    int64_t lastLength = section->length;
+    while (position <= section->dataEnd - 4 && lastLength > 0) {
+      if (!session_.image.HasTagAt(position, "MTrk")) break;
+      otsNumber_ = CheckedInt16(int32_t{otsNumber_} + 1);
+      const uint32_t trackLength = session_.image.BigEndian32(position + 4);
+      session_.TrackLength = static_cast<int32_t>(trackLength);
+      lastLength = trackLength;
+      const int64_t firstEvent = position + 8;
+      window_.progressMax = firstEvent + trackLength + 100;
+      window_.listVisible = false;
+      position = WalkTrack(firstEvent, trackLength);
+    }
+  }
+
+ private:
+  // Lists the events of one track and returns the position of the next chunk: behind its End
+  // of Track event, or at its declared end when the track has none.
+  int64_t WalkTrack(int64_t firstEvent, uint32_t length) {
+    const int64_t end = firstEvent + length;
+    session_.ReadPos = CheckedInt32(firstEvent - 1);
+    WalkState state;
+    WalkedEvent event;
+    while (session_.ReadPos < end - 1) {
+      if (session_.ReadPos / kProgressStep > progressSteps_) {
+        ++progressSteps_;
+        window_.SetProgress(session_.ReadPos);
+      }
+      ReadDeltaTime(session_, state, event);
+      DecodeEvent(session_, state, event);
+      if (event.endOfTrack) {
+        session_.ReadPos = CheckedInt32(int64_t{session_.ReadPos} + 3 + session_.EventLength);
+        return session_.ReadPos;
+      }
+      AddRow(event);
+    }
+    return end;
+  }
+
+  void AddRow(const WalkedEvent& event) {
+    char number[24], id[24], delay[24];
+    const std::string_view cells[] = {{number, FormatDecimal(number, otsNumber_)},
+                                      {id, FormatZeroPadded(id, event.id, 6)},
+                                      {delay, FormatDecimal(delay, event.delta)},
+                                      event.type,
+                                      event.command};
+    window_.rows.AddRow(cells, std::size(cells));
+  }
+
+  Session& session_;
+  WindowModel& window_;
+  int16_t otsNumber_ = 0;
+  int64_t progressSteps_ = 0;
+};
+
+}  // namespace
+
+void GetOTS(Session& session) {
+  Guarded(session.reporter, "GetOTS", 0, [&] {
+    OtsWalk(session).Run();
+    return 0;
+  });
+  // Also after a failure, so the window is usable again with the rows read so far.
+  WindowModel& window = session.window;
+  window.SetProgress(0);
+  window.listVisible = true;
+  window.FitColumns(true);
+}
 
 }  // namespace veltrix

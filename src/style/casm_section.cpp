@@ -1,0 +1,106 @@
+#include "style/casm_section.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "core/number_text.h"
+#include "style/casm.h"
+#include "style/casm_tables.h"
+
+namespace veltrix::casm {
+
+namespace {
+
+constexpr int64_t kTrackLengthOffset = 18;
+constexpr int64_t kFirstSearchOffset = 20;  // past L: the CASM tag normally stands at L + 22
+constexpr int64_t kLastSearchOffset = 30;
+constexpr int64_t kRoomAfterTag = 28;
+constexpr char kNoCasmWarning[] = "No CASM in file";
+
+bool IsBitSet(uint8_t byte, int bit) {
+  return (byte >> bit) & 1;
+}
+
+std::string NotesAllowed(uint8_t highByte, uint8_t lowByte) {
+  std::string notes;
+  for (int bit = 0; bit < 8; ++bit)
+    if (IsBitSet(lowByte, bit)) notes.append(kNotesLowByte[bit]).push_back(' ');
+  for (size_t bit = 0; bit < kNotesHighByte.size(); ++bit)
+    if (IsBitSet(highByte, static_cast<int>(bit))) notes.append(kNotesHighByte[bit]);
+  return notes;
+}
+
+std::string ChordsAllowed(const uint8_t* mask) {
+  std::string chords;
+  for (size_t byte = 0; byte < kChordsAllowed.size(); ++byte)
+    for (int bit = 0; bit < 8; ++bit)
+      if (IsBitSet(mask[byte], bit)) chords.append(kChordsAllowed[byte][bit]).push_back(' ');
+  return chords;
+}
+
+void RecordRow(Session& session, std::string_view label, std::string_view setting) {
+  CasmViewUpdate(session, std::string(kRecordIndent).append(label), setting);
+}
+
+}  // namespace
+
+std::optional<int64_t> LocateCasm(Session& session) {
+  const FileImage& image = session.image;
+  const int64_t last = image.UpperIndex();
+  // A file too short to hold a track length surely holds no CASM section either.
+  if (last < kTrackLengthOffset + 3) {
+    session.window.lblWarning = kNoCasmWarning;
+    return std::nullopt;
+  }
+  const int64_t trackLength = image.BigEndian32(kTrackLengthOffset);
+  if (trackLength + kLastSearchOffset > last) {
+    session.window.lblWarning = kNoCasmWarning;
+    return std::nullopt;
+  }
+  for (int64_t p = trackLength + kFirstSearchOffset; p <= trackLength + kLastSearchOffset; ++p) {
+    if (p + kRoomAfterTag > last) return std::nullopt;
+    if (image.HasTagAt(p, "CASM")) return p;
+  }
+  return trackLength + kLastSearchOffset + 1;
+}
+
+std::string TextAt(const Session& session, int64_t position, int64_t count) {
+  const uint8_t* bytes = session.image.Span(position, count);
+  return session.codePage.ToUtf8(
+      std::string_view(reinterpret_cast<const char*>(bytes), static_cast<size_t>(count)));
+}
+
+int64_t ReadSdec(const Session& session, int64_t position, std::string& sections) {
+  const int64_t count = session.image.BigEndian32(position + 4);
+  sections = TextAt(session, position + 8, count);
+  return position + 8 + count;
+}
+
+int64_t NextRecordAt(const FileImage& image, int64_t start) {
+  return start + 8 + int64_t{image.BigEndian32(start + 4)};
+}
+
+void ListRecordHead(Session& session, int64_t start) {
+  const FileImage& image = session.image;
+  RecordRow(session, "Source Track", PlainNumberText(image.at(start + 8) + 1));
+  RecordRow(session, "Name", TextAt(session, start + 9, 8));
+  RecordRow(session, "Style Part",
+            NameOf(kStylePart, image.at(start + 17), kFirstStylePartChannel));
+  RecordRow(session, "Editable?", image.at(start + 18) == 0 ? "Yes" : "No");
+  RecordRow(session, "Notes allowed", NotesAllowed(image.at(start + 19), image.at(start + 20)));
+  RecordRow(session, "Chords allowed", ChordsAllowed(image.Span(start + 21, 5)));
+  std::string key(NameOf(kKeyRoot, image.at(start + 26)));
+  key.append(" ").append(NameOf(kChordType, image.at(start + 27)));
+  RecordRow(session, "Key ", key);
+}
+
+void StoreReadPos(Session& session, int64_t position) {
+  session.ReadPos =
+      static_cast<int32_t>(std::clamp<int64_t>(position, 0, std::numeric_limits<int32_t>::max()));
+}
+
+void ListSeparator(Session& session) {
+  CasmViewUpdate(session, kSeparatorParameter, kSeparatorSetting);
+}
+
+}  // namespace veltrix::casm
