@@ -1,0 +1,52 @@
+// The desktop program: veltrix [--quit-after-load] [--screenshot FILE.png] [--] [FILE]
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/message_presenter.h"
+#include "app/open_dialog.h"
+#include "app/start_options.h"
+
+using namespace veltrix::app;
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);  // takes Qt's own options out of argv
+  QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+  QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+
+  const StartOptions options = ParseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "veltrix: %s\n%s", options.error.c_str(), kStartUsage);
+    return 2;
+  }
+  const bool unattended = options.quitAfterLoad || !options.screenshotPath.empty();
+  std::unique_ptr<MessagePresenter> presenter;
+  if (unattended) {
+    presenter = std::make_unique<StandardErrorPresenter>();
+  } else {
+    presenter = std::make_unique<MessageBoxPresenter>();
+  }
+  MainWindow window(std::move(presenter), std::make_unique<FileOpenDialog>());
+  window.show();
+
+  int status = 0;
+  QTimer::singleShot(0, &window, [&] {
+    window.LoadCommandLine(options.commandLine);
+    if (!unattended) return;
+    // Let the list lay itself out and paint once before the picture or the end.
+    QTimer::singleShot(200, &window, [&] {
+      if (!options.screenshotPath.empty() &&
+          !window.grab().save(QString::fromLocal8Bit(options.screenshotPath.c_str()), "PNG")) {
+        std::fprintf(stderr, "veltrix: cannot write %s\n", options.screenshotPath.c_str());
+        status = 1;
+      }
+      QApplication::quit();
+    });
+  });
+  const int result = QApplication::exec();
+  return status != 0 ? status : result;
+}

@@ -1,0 +1,449 @@
+#include "app/main_window.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <algorithm>
+#include <limits>
+
+#include "app/busy_cursor.h"
+#include "app/column_fit.h"
+#include "app/command_tables.h"
+#include "app/message_presenter.h"
+#include "app/open_dialog.h"
+#include "app/row_table_model.h"
+#include "app/window_layout.h"
+#include "midi/midi_list.h"
+#include "shell/open_command.h"
+#include "views/clipboard_text.h"
+#include "views/select_view.h"
+
+namespace veltrix::app {
+
+namespace {
+
+constexpr int kProgressRepaintMs = 50;
+
+QString Text(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setGeometry(PlaceOf(name));
+  return label;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption) {
+  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+  frame->setObjectName(QString::fromLatin1(name));
+  frame->setGeometry(PlaceOf(name));
+  return frame;
+}
+
+// Arial, or a font of the same widths; where neither is installed, a condensed sans serif
+// keeps the labels' texts inside their designed widths.
+QFont WindowFont() {
+  QFont font(QStringLiteral("Arial"), 8);
+  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans Condensed")});
+  return font;
+}
+
+// A tool bar lies over its frame, below the frame's caption.
+QRect ToolBarPlace(const QRect& frame) {
+  return frame.adjusted(4, 14, -4, -2);
+}
+
+std::vector<std::string> HeaderTexts(const WindowModel& window) {
+  std::vector<std::string> headers;
+  for (const Column& column : window.columns) headers.push_back(column.header);
+  return headers;
+}
+
+}  // namespace
+
+QString WindowTitleText(const std::string& caption) {
+  return Text(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+MainWindow::MainWindow(std::unique_ptr<MessagePresenter> presenter,
+                       std::unique_ptr<OpenDialog> openDialog, QWidget* parent)
+    : QMainWindow(parent),
+      presenter_(std::move(presenter)),
+      openDialog_(std::move(openDialog)),
+      messages_([this](const std::string& text) { ShowMessage(text); }) {
+  setObjectName(QStringLiteral("frmVeltrix"));
+  setFont(WindowFont());
+  BuildControls();
+  BuildMenus();
+  BuildToolBars();
+  ConnectModel();
+  ShowModel();
+
+  const QSize client = DesignClientSize();
+  resize(client.width(), client.height() + menuBar()->sizeHint().height() + StatusBarHeight());
+}
+
+MainWindow::~MainWindow() {
+  // The table and its model read the session, which goes before the child widgets do.
+  delete listView_;
+  delete model_;
+}
+
+void MainWindow::BuildControls() {
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client_);
+  client_->installEventFilter(this);
+
+  frameFilename_ = MakeFrame(client_, "Frame3", "Filename");
+  lblFilename_ = MakeLabel(frameFilename_, "lblFilename");
+  frameData_ = MakeFrame(client_, "Frame4", "Data");
+  lblTracks_ = MakeLabel(frameData_, "lblTracks");
+  lblTicksPerQtrNote_ = MakeLabel(frameData_, "LblTicksPerQtrNote");
+  lblTracklength_ = MakeLabel(frameData_, "lblTracklength");
+  frameViewBar_ = MakeFrame(client_, "Frame1", "View Bar");
+  frameActionBar_ = MakeFrame(client_, "Frame2", " Action Bar");
+
+  model_ = new RowTableModel(session_.window, this);
+  listView_ = new QTableView(client_);
+  listView_->setObjectName(QStringLiteral("ListView1"));
+  listView_->setGeometry(PlaceOf("ListView1"));
+  listView_->setModel(model_);
+  listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  listView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  listView_->setWordWrap(false);
+  listView_->setCornerButtonEnabled(false);
+  listView_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  listView_->verticalHeader()->hide();
+  listView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  listView_->verticalHeader()->setDefaultSectionSize(listView_->fontMetrics().height() + 4);
+  listView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  listView_->horizontalHeader()->setHighlightSections(false);
+  listView_->horizontalHeader()->setMinimumSectionSize(8);
+
+  lblWarning_ = MakeLabel(client_, "lblWarning");
+  QPalette warning = lblWarning_->palette();
+  warning.setColor(QPalette::WindowText, Qt::darkRed);
+  lblWarning_->setPalette(warning);
+
+  pbr1_ = new QProgressBar(client_);
+  pbr1_->setObjectName(QStringLiteral("pbr1"));
+  pbr1_->setGeometry(PlaceOf("pbr1"));
+  pbr1_->setTextVisible(false);
+  pbr1_->setRange(0, 100);
+  pbr1_->setValue(0);
+
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->setFixedHeight(StatusBarHeight());
+  statusBar()->setSizeGripEnabled(true);
+  statusPanel_ = new QLabel(statusBar());
+  statusPanel_->setObjectName(QStringLiteral("StatusBar1Panel1"));
+  statusPanel_->setTextFormat(Qt::PlainText);
+  statusBar()->addWidget(statusPanel_, 1);
+
+  LayoutListArea();
+}
+
+void MainWindow::BuildMenus() {
+  for (const TopMenu& top : kMenuBar) {
+    const QString name = QString::fromLatin1(top.name);
+    const QString caption = QString::fromLatin1(top.caption);
+    if (top.entries.empty()) {
+      QAction* action = menuBar()->addAction(caption);
+      action->setObjectName(name);
+      continue;
+    }
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    for (const MenuEntry& entry : top.entries)
+      menu->addAction(QString::fromLatin1(entry.caption))
+          ->setObjectName(QString::fromLatin1(entry.name));
+  }
+  auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
+  connect(action("mnuOpen"), &QAction::triggered, this, &MainWindow::OpenCommand);
+  connect(action("mnuPrint"), &QAction::triggered, this, &MainWindow::listviewPrint);
+  connect(action("mnuCopy"), &QAction::triggered, this, [this] {
+    RunCommand("Action Bar Action", false, [this] {
+      int lastColumn = -1;
+      LvCopyToClipboard(true, 1, lastColumn, false);
+    });
+  });
+  connect(action("mnuExit"), &QAction::triggered, this, &QWidget::close);
+  // Search, help and About come with their own commands; until then their entries are off.
+  for (const char* name : {"mnuFindPartialMatch", "mnuFindExactMatch", "mnuFindNextPartialMatch",
+                           "mnuFindNextExactMatch", "mnuHelp", "mnuAbout"})
+    action(name)->setEnabled(false);
+
+  mnuDecode_ = action("mnuDecode");
+  mnuHideGridlines_ = action("mnuHideGridlines");
+  mnuRunningStatus_ = action("mnuRunningStatus");
+  for (QAction* option : {mnuDecode_, mnuHideGridlines_, mnuRunningStatus_})
+    option->setCheckable(true);
+  connect(mnuDecode_, &QAction::triggered, this, [this](bool checked) {
+    session_.window.options.DecodeSysex = checked;
+    RunCommand("getMidiList", true, [this] { getMidiList(session_); });
+  });
+  connect(mnuHideGridlines_, &QAction::triggered, this, [this](bool checked) {
+    session_.window.options.HideGridlines = checked;
+    listView_->setShowGrid(!checked);
+  });
+  connect(mnuRunningStatus_, &QAction::triggered, this,
+          [this](bool checked) { session_.window.options.MarkRunningStatus = checked; });
+}
+
+QAction* MainWindow::AddToolButton(QToolBar* bar, const ToolButton& button) {
+  QIcon icon = QIcon::fromTheme(QString::fromLatin1(button.themeIcon),
+                                style()->standardIcon(button.standardIcon));
+  QAction* action = bar->addAction(icon, QString::fromLatin1(button.caption));
+  action->setData(QString::fromLatin1(button.key));
+  action->setObjectName(bar->objectName() + u'_' + QString::fromLatin1(button.key));
+  return action;
+}
+
+void MainWindow::BuildToolBars() {
+  auto makeBar = [this](const char* name, QGroupBox* frame) {
+    auto* bar = new QToolBar(client_);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->layout()->setSpacing(0);
+    bar->setGeometry(ToolBarPlace(frame->geometry()));
+    return bar;
+  };
+
+  viewBar_ = makeBar("Viewbar", frameViewBar_);
+  viewBar_->setToolTip(QStringLiteral("Select data view"));
+  auto* group = new QActionGroup(viewBar_);
+  group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  size_t index = 0;
+  for (const ToolButton& button : kViewButtons) {
+    QAction* action = AddToolButton(viewBar_, button);
+    action->setCheckable(true);
+    group->addAction(action);
+    viewActions_[index++] = action;
+    const QString key = QString::fromLatin1(button.key);
+    connect(action, &QAction::triggered, this, [this, key] { ViewBarAction(key); });
+  }
+
+  actionBar_ = makeBar("ActionBar", frameActionBar_);
+  bool first = true;
+  for (const ToolButton& button : kActionButtons) {
+    if (!first) actionBar_->addSeparator();
+    first = false;
+    QAction* action = AddToolButton(actionBar_, button);
+    const QString key = QString::fromLatin1(button.key);
+    connect(action, &QAction::triggered, this, [this, key] { ActionBarAction(key); });
+  }
+
+  actionHandlers_[QStringLiteral("Open")] = [this] { OpenCommand(); };
+  actionHandlers_[QStringLiteral("Print")] = [this] { listviewPrint(); };
+  actionHandlers_[QStringLiteral("Copy")] = [this] {
+    int lastColumn = -1;
+    LvCopyToClipboard(true, 1, lastColumn, false);
+    session_.window.statusText = kCopyCompleted;
+  };
+  actionHandlers_[QStringLiteral("Exit")] = [this] { close(); };
+  UpdateActionButtons();
+}
+
+void MainWindow::UpdateActionButtons() {
+  for (QAction* action : actionBar_->actions())
+    if (!action->isSeparator())
+      action->setEnabled(actionHandlers_.count(action->data().toString()));
+}
+
+void MainWindow::SetActionHandler(const QString& key, std::function<void()> handler) {
+  if (handler) {
+    actionHandlers_[key] = std::move(handler);
+  } else {
+    actionHandlers_.erase(key);
+  }
+  UpdateActionButtons();
+}
+
+void MainWindow::ConnectModel() {
+  session_.ConnectMessages([this](const std::string& text) { messages_.Post(text); });
+  session_.window.onProgress = [this] { ShowProgress(); };
+  session_.window.onFitColumns = [this](bool fitHeader) { RememberColumnFit(fitHeader); };
+}
+
+void MainWindow::RunCommand(const char* routine, bool lists, const std::function<void()>& body) {
+  if (lists) relistPending_ = true;
+  ++commandDepth_;
+  messages_.Begin();
+  {
+    std::optional<BusyCursor> busy;
+    if (lists) busy.emplace();
+    Guarded(session_.reporter, routine, 0, [&] {
+      body();
+      return 0;
+    });
+    if (commandDepth_ == 1) ShowModel();
+  }
+  --commandDepth_;
+  messages_.End();
+}
+
+void MainWindow::LoadCommandLine(const std::string& commandLine) {
+  RunCommand("Action Bar Action", true, [&] {
+    if (commandLine.empty()) {
+      SelectView(session_, "Midi");
+      return;
+    }
+    OpenCommandLineFile(session_, CommandLinePath(commandLine));
+  });
+}
+
+void MainWindow::OpenCommand() {
+  const QString current = QFile::decodeName(QByteArray::fromStdString(session_.window.fileName));
+  std::optional<QString> chosen = openDialog_->ChooseFile(this, current);
+  if (!chosen) return;
+  const std::string path = QFile::encodeName(*chosen).toStdString();
+  RunCommand("Action Bar Action", true, [&] { OpenFile(session_, path); });
+}
+
+void MainWindow::ActionBarAction(const QString& key) {
+  RunCommand("Action Bar Action", false, [&] {
+    auto handler = actionHandlers_.find(key);
+    if (handler != actionHandlers_.end()) handler->second();
+  });
+}
+
+void MainWindow::ViewBarAction(const QString& key) {
+  RunCommand("View Bar Action", true, [&] { SelectView(session_, key.toStdString()); });
+}
+
+int MainWindow::LvCopyToClipboard(bool includeHeaders, int firstColumn, int& lastColumn,
+                                  bool copyAll) {
+  try {
+    std::vector<bool> selected;
+    if (!copyAll) {
+      selected.assign(session_.window.rows.size(), false);
+      for (const QItemSelectionRange& range : listView_->selectionModel()->selection())
+        for (int row = std::max(range.top(), 0);
+             row <= range.bottom() && static_cast<size_t>(row) < selected.size(); ++row)
+          selected[static_cast<size_t>(row)] = true;
+    }
+    int32_t last = lastColumn;
+    int32_t copied = 0;
+    const std::string text =
+        ListCopyText(session_.window, selected, includeHeaders, firstColumn, last, copyAll, copied);
+    lastColumn = last;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(Text(text));
+    session_.window.statusText = kCopyCompleted;
+    return copied;
+  } catch (const std::exception&) {
+    return -1;
+  }
+}
+
+void MainWindow::listviewPrint() {}
+
+QString MainWindow::statusText() const {
+  return statusPanel_->text();
+}
+
+void MainWindow::ShowModel() {
+  const WindowModel& window = session_.window;
+  setWindowTitle(WindowTitleText(window.caption));
+  lblFilename_->setText(Text(window.lblFilename));
+  lblTracks_->setText(Text(window.lblTracks));
+  lblTicksPerQtrNote_->setText(Text(window.LblTicksPerQtrNote));
+  lblTracklength_->setText(Text(window.lblTracklength));
+  lblWarning_->setText(Text(window.lblWarning));
+  statusPanel_->setText(Text(window.statusText));
+  for (size_t i = 0; i < viewActions_.size(); ++i)
+    viewActions_[i]->setChecked(window.viewPressed[i]);
+  mnuDecode_->setChecked(window.options.DecodeSysex);
+  mnuHideGridlines_->setChecked(window.options.HideGridlines);
+  mnuRunningStatus_->setChecked(window.options.MarkRunningStatus);
+  listView_->setShowGrid(!window.options.HideGridlines);
+  if (relistPending_) {
+    relistPending_ = false;
+    model_->Refresh();
+    ApplyColumnWidths();
+  }
+  ShowProgress();
+}
+
+void MainWindow::ShowProgress() {
+  const WindowModel& window = session_.window;
+  int64_t maximum = std::max<int64_t>(window.progressMax, 1);
+  int64_t value = std::clamp<int64_t>(window.progressValue, 0, maximum);
+  // The bar counts in int; a longer track is shown in thousandths.
+  if (maximum > std::numeric_limits<int>::max()) {
+    value = value * 1000 / maximum;
+    maximum = 1000;
+  }
+  emit listingProgress(window.progressValue);
+  // Setting the value repaints the bar at once when it visibly moves; without an event loop
+  // during a listing that is the only way it moves, so it is done at most every 50 ms.
+  const bool due = !progressClock_.isValid() || progressClock_.elapsed() >= kProgressRepaintMs;
+  if (value != 0 && !due) return;
+  progressClock_.restart();
+  pbr1_->setMaximum(static_cast<int>(maximum));
+  pbr1_->setValue(static_cast<int>(value));
+}
+
+void MainWindow::ShowMessage(const std::string& text) {
+  BusyCursorPause pause;
+  presenter_->Show(this, Text(text));
+}
+
+void MainWindow::RememberColumnFit(bool fitHeader) {
+  FitMetrics metrics{listView_->fontMetrics(), listView_->horizontalHeader()->fontMetrics()};
+  pendingFit_ =
+      ColumnFit{HeaderTexts(session_.window), FitColumnWidths(session_.window, metrics, fitHeader)};
+}
+
+void MainWindow::ApplyColumnWidths() {
+  const WindowModel& window = session_.window;
+  std::vector<int> widths;
+  for (const Column& column : window.columns) widths.push_back(ToPixels(column.widthTwips));
+  if (pendingFit_ && pendingFit_->headers == HeaderTexts(window)) widths = pendingFit_->widths;
+  pendingFit_.reset();
+  QHeaderView* header = listView_->horizontalHeader();
+  for (int c = 0; c < static_cast<int>(widths.size()) && c < header->count(); ++c)
+    header->resizeSection(c, widths[static_cast<size_t>(c)]);
+}
+
+void MainWindow::LayoutListArea() {
+  const ListArea area = ListAreaFor(client_->size());
+  listView_->setGeometry(area.list);
+  lblWarning_->move(lblWarning_->x(), area.warningTop);
+  pbr1_->move(pbr1_->x(), area.warningTop);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) LayoutListArea();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+}
+
+}  // namespace veltrix::app

@@ -1,0 +1,77 @@
+#include "app/open_dialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace veltrix::app {
+
+namespace {
+
+// The two halves of the filter's pattern text; the second ends in one blank.
+constexpr const char* kPatternsA =
+    "*.mid;*.sty;*.pcs;*.bcs;*.sst;*.prs;*.pst;*.kar;*.wav;*.mp3;*.pad;*.fps;";
+constexpr const char* kPatternsB =
+    "*.vce;*.VCE;*.mgv;*.liv;*.sar;*.clv;*.swv;*.org;*.drm;*.ldr;*.sfx;*.lsf ";
+
+QString AnyCase(const QString& pattern) {
+  QString result;
+  for (QChar c : pattern) {
+    QChar lower = c.toLower();
+    QChar upper = c.toUpper();
+    if (lower == upper) {
+      result.append(c);
+    } else {
+      result.append(u'[').append(lower).append(upper).append(u']');
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+QString OpenFilterPatternText() {
+  return QString::fromLatin1(kPatternsA) + QString::fromLatin1(kPatternsB);
+}
+
+QString OpenFilterDescription() {
+  return "Files(" + OpenFilterPatternText() + ")";
+}
+
+QStringList CaseInsensitivePatterns(const QString& patternText) {
+  QStringList patterns;
+  for (const QString& part : patternText.split(u';', Qt::SkipEmptyParts)) {
+    QString pattern = AnyCase(part.trimmed());
+    if (!pattern.isEmpty() && !patterns.contains(pattern)) patterns.append(pattern);
+  }
+  return patterns;
+}
+
+QString OpenNameFilter() {
+  return OpenFilterDescription() + " (" +
+         CaseInsensitivePatterns(OpenFilterPatternText()).join(u' ') + ")";
+}
+
+void ConfigureOpenDialog(QFileDialog& dialog) {
+  // The Qt dialog is used everywhere so the filter behaves the same on every desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setNameFilter(OpenNameFilter());
+}
+
+std::optional<QString> FileOpenDialog::ChooseFile(QWidget* parent, const QString& currentFile) {
+  QFileDialog dialog(parent, QStringLiteral("Open"));
+  ConfigureOpenDialog(dialog);
+  if (!currentFile.isEmpty()) {
+    QFileInfo current(currentFile);
+    dialog.setDirectory(current.absolutePath());
+    dialog.selectFile(current.fileName());
+  }
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.front();
+}
+
+}  // namespace veltrix::app

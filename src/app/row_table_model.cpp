@@ -1,0 +1,79 @@
+#include "app/row_table_model.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace veltrix::app {
+
+RowTableModel::RowTableModel(const WindowModel& window, QObject* parent)
+    : QAbstractTableModel(parent), window_(window) {
+  columns_ = window_.columns;
+  rows_ = static_cast<int>(std::min<size_t>(window_.rows.size(), std::numeric_limits<int>::max()));
+}
+
+void RowTableModel::Refresh() {
+  beginResetModel();
+  columns_ = window_.columns;
+  rows_ = static_cast<int>(std::min<size_t>(window_.rows.size(), std::numeric_limits<int>::max()));
+  endResetModel();
+}
+
+int RowTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
+
+int RowTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+Qt::Alignment QtAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Right:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::Centre:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QVariant RowTableModel::data(const QModelIndex& index, int role) const {
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    return {};
+  switch (role) {
+    case Qt::DisplayRole: {
+      std::string_view cell =
+          window_.rows.Cell(static_cast<size_t>(index.row()), static_cast<size_t>(index.column()));
+      return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+    }
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(
+          QtAlignment(columns_[static_cast<size_t>(index.column())].alignment));
+    default:
+      return {};
+  }
+}
+
+QVariant RowTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(columns_.size()))
+    return {};
+  const Column& column = columns_[static_cast<size_t>(section)];
+  switch (role) {
+    case Qt::DisplayRole:
+      return QString::fromUtf8(column.header.data(), static_cast<qsizetype>(column.header.size()));
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(QtAlignment(column.alignment));
+    case kColumnTagRole:
+      return QString::fromUtf8(column.tag.data(), static_cast<qsizetype>(column.tag.size()));
+    default:
+      return {};
+  }
+}
+
+Qt::ItemFlags RowTableModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+}  // namespace veltrix::app

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace veltrix::app {
+
+// What the program was started with. The program's own options come first; everything after
+// them is the command line, its arguments joined by one blank.
+struct StartOptions {
+  std::string commandLine;
+  bool quitAfterLoad = false;  // --quit-after-load: end once the file is listed
+  std::string screenshotPath;  // --screenshot FILE: save a picture of the window, then end
+  std::string error;           // a usage error, when not empty
+};
+
+StartOptions ParseStartArguments(const std::vector<std::string>& arguments);
+
+inline constexpr const char* kStartUsage =
+    "usage: veltrix [--quit-after-load] [--screenshot FILE.png] [--] [FILE]\n";
+
+}  // namespace veltrix::app
