@@ -11,33 +11,33 @@ std::string PlainNumberText(int64_t value) {
   return std::string(buffer, end);
 }
 
-size_t FormatDecimal(char* out, int64_t value) {
+namespace {
+
+// The decimal digits of a value, padded with leading zeros to `width`, with its sign.
+size_t WriteDigits(char* out, int64_t value, int width) {
   char digits[24];
-  char* p = digits + sizeof digits;
+  char* end = digits + sizeof digits;
+  char* p = end;
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   do {
     *--p = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
+  while (end - p < width) *--p = '0';
   size_t at = 0;
   if (value < 0) out[at++] = '-';
-  while (p != digits + sizeof digits) out[at++] = *p++;
+  while (p != end) out[at++] = *p++;
   return at;
 }
 
+}  // namespace
+
+size_t FormatDecimal(char* out, int64_t value) {
+  return WriteDigits(out, value, 1);
+}
+
 size_t FormatZeroPadded(char* out, int64_t value, int width) {
-  char digits[24];
-  char* p = digits + sizeof digits;
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  do {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  while (digits + sizeof digits - p < width) *--p = '0';
-  size_t at = 0;
-  if (value < 0) out[at++] = '-';
-  while (p != digits + sizeof digits) out[at++] = *p++;
-  return at;
+  return WriteDigits(out, value, width);
 }
 
 std::string SignedNumberText(int64_t value) {

@@ -5,19 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "core/ascii_case.h"
 #include "core/failure.h"
 
 namespace veltrix {
 
 namespace {
 
-constexpr std::array<unsigned char, 256> MakeUpperTable() {
-  std::array<unsigned char, 256> table{};
-  for (int c = 0; c < 256; ++c)
-    table[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  return table;
-}
-constexpr auto kUpper = MakeUpperTable();
+constexpr const auto& kUpper = kAsciiUpper;
 
 bool BeginsWithIgnoringCase(std::string_view cell, std::string_view text) {
   if (cell.size() < text.size()) return false;

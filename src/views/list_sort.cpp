@@ -1,5 +1,7 @@
 #include "views/list_sort.h"
 
+#include "core/ascii_case.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -50,13 +52,7 @@ bool ReadsAsDate(std::string_view text, double& value) {
   return true;
 }
 
-constexpr std::array<unsigned char, 256> MakeLowerTable() {
-  std::array<unsigned char, 256> table{};
-  for (int c = 0; c < 256; ++c)
-    table[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return table;
-}
-constexpr auto kLower = MakeLowerTable();
+constexpr const auto& kLower = kAsciiLower;
 
 int CompareIgnoringCase(std::string_view a, std::string_view b) {
   size_t n = std::min(a.size(), b.size());

@@ -11,6 +11,7 @@
 #include "support/test_support.h"
 #include "sysex/keyboard_message.h"
 #include "sysex/xg_parameter.h"
+#include "xg_message_checks.h"
 
 namespace veltrix {
 namespace {
@@ -30,15 +31,7 @@ class GetSysexTest : public ::testing::TestWithParam<SysexCase> {};
 
 TEST_P(GetSysexTest, DecodesOrReports) {
   const SysexCase& c = GetParam();
-  testing::CollectingReporter collected;
-  EXPECT_EQ(GetSysex(Hex(c.bytes), collected.reporter), c.expected);
-  if (c.failure == 0) {
-    EXPECT_TRUE(collected.reports.empty());
-  } else {
-    ASSERT_EQ(collected.reports.size(), 1u);
-    EXPECT_EQ(collected.reports[0].number, c.failure);
-    EXPECT_EQ(collected.reports[0].routine, "GetSysex");
-  }
+  xg_checks::ExpectGetSysex(Hex(c.bytes), c.expected, c.failure);
 }
 
 const SysexCase kSysexCases[] = {

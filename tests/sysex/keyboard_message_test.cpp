@@ -11,14 +11,12 @@
 #include "core/number_text.h"
 #include "support/test_support.h"
 #include "sysex/get_sysex.h"
+#include "xg_message_checks.h"
 
 namespace veltrix {
 namespace {
 
-// "43 73 01 02" as the hex text of those bytes (each byte followed by its blank).
-std::string HexOf(std::string_view data) {
-  return data.empty() ? std::string() : std::string(data) + " ";
-}
+using xg_checks::HexOf;
 
 std::string Hex(std::vector<uint8_t> bytes) {
   return HexText(bytes.data(), bytes.size());
@@ -39,15 +37,7 @@ class KeyboardMessage : public ::testing::TestWithParam<KeyboardCase> {};
 
 TEST_P(KeyboardMessage, GivesTextOrReports) {
   const KeyboardCase& c = GetParam();
-  testing::CollectingReporter collected;
-  EXPECT_EQ(GetSysex(HexOf(c.data), collected.reporter), c.expected);
-  if (c.failure == 0) {
-    EXPECT_TRUE(collected.reports.empty());
-  } else {
-    ASSERT_EQ(collected.reports.size(), 1u);
-    EXPECT_EQ(collected.reports[0].number, c.failure);
-    EXPECT_EQ(collected.reports[0].routine, "GetSysex");
-  }
+  xg_checks::ExpectGetSysex(HexOf(c.data), c.expected, c.failure);
 }
 
 auto CaseName = [](const auto& info) { return std::string(info.param.name); };

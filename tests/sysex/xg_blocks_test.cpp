@@ -10,14 +10,12 @@
 #include "support/test_support.h"
 #include "sysex/get_sysex.h"
 #include "sysex/xg_parameter.h"
+#include "xg_message_checks.h"
 
 namespace veltrix {
 namespace {
 
-// "43 10 4C 30" as the hex text of those bytes (each byte followed by its blank).
-std::string HexOf(std::string_view data) {
-  return data.empty() ? std::string() : std::string(data) + " ";
-}
+using xg_checks::HexOf;
 
 struct XgCase {
   const char* name;
@@ -30,15 +28,7 @@ class XgBlockMessage : public ::testing::TestWithParam<XgCase> {};
 
 TEST_P(XgBlockMessage, GivesTextOrReports) {
   const XgCase& c = GetParam();
-  testing::CollectingReporter collected;
-  EXPECT_EQ(GetSysex(HexOf(c.data), collected.reporter), c.expected);
-  if (c.failure == 0) {
-    EXPECT_TRUE(collected.reports.empty());
-  } else {
-    ASSERT_EQ(collected.reports.size(), 1u);
-    EXPECT_EQ(collected.reports[0].number, c.failure);
-    EXPECT_EQ(collected.reports[0].routine, "GetSysex");
-  }
+  xg_checks::ExpectGetSysex(HexOf(c.data), c.expected, c.failure);
 }
 
 const XgCase kDrumSetupCases[] = {

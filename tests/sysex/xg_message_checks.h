@@ -13,7 +13,7 @@
 #include "support/test_support.h"
 #include "sysex/get_sysex.h"
 
-// Checks shared by the tests of the XG parameter blocks.
+// Checks shared by the tests of the system-exclusive decoders.
 
 namespace veltrix::xg_checks {
 
@@ -29,16 +29,21 @@ struct MessageCase {
   int failure = 0;  // the failure GetSysex reports, 0 for none
 };
 
-inline void ExpectMessage(const MessageCase& c) {
+// GetSysex gives `expected` for the hex text and reports `failure` (0: nothing) as "GetSysex".
+inline void ExpectGetSysex(const std::string& hex, const std::string& expected, int failure) {
   testing::CollectingReporter collected;
-  EXPECT_EQ(GetSysex(HexOf(c.data), collected.reporter), c.expected);
-  if (c.failure == 0) {
+  EXPECT_EQ(GetSysex(hex, collected.reporter), expected);
+  if (failure == 0) {
     EXPECT_TRUE(collected.reports.empty());
   } else {
     ASSERT_EQ(collected.reports.size(), 1u);
-    EXPECT_EQ(collected.reports[0].number, c.failure);
+    EXPECT_EQ(collected.reports[0].number, failure);
     EXPECT_EQ(collected.reports[0].routine, "GetSysex");
   }
+}
+
+inline void ExpectMessage(const MessageCase& c) {
+  ExpectGetSysex(HexOf(c.data), c.expected, c.failure);
 }
 
 // The text a block gives for one address-low byte (byte 6).
