@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace veltrix {
 
@@ -13,21 +14,36 @@ std::string PlainNumberText(int64_t value) {
 
 namespace {
 
-// The decimal digits of a value, padded with leading zeros to `width`, with its sign.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// The decimal digits of a value, padded with leading zeros to `width`, with its sign. Two
+// digits a step: the listing writes several numbers for every event.
 size_t WriteDigits(char* out, int64_t value, int width) {
   char digits[24];
   char* end = digits + sizeof digits;
   char* p = end;
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  do {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
+  while (magnitude >= 100) {
+    const char* pair = kDigitPairs + 2 * (magnitude % 100);
+    magnitude /= 100;
+    *--p = pair[1];
+    *--p = pair[0];
+  }
+  if (magnitude >= 10) {
+    const char* pair = kDigitPairs + 2 * magnitude;
+    *--p = pair[1];
+    *--p = pair[0];
+  } else {
+    *--p = static_cast<char>('0' + magnitude);
+  }
   while (end - p < width) *--p = '0';
   size_t at = 0;
   if (value < 0) out[at++] = '-';
-  while (p != end) out[at++] = *p++;
-  return at;
+  std::memcpy(out + at, p, static_cast<size_t>(end - p));
+  return at + static_cast<size_t>(end - p);
 }
 
 }  // namespace

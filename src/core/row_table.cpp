@@ -1,7 +1,11 @@
 #include "core/row_table.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+
+#include <sys/mman.h>
 
 #include "core/failure.h"
 
@@ -9,7 +13,7 @@ namespace veltrix {
 
 namespace {
 
-constexpr size_t kBlockSize = size_t{1} << 20;
+constexpr size_t kBlockSize = size_t{2} << 20;
 
 size_t PrefixSize(size_t length) {
   size_t bytes = 1;
@@ -43,6 +47,21 @@ const char* ReadPrefix(const char* in, size_t& length) {
 
 }  // namespace
 
+std::unique_ptr<char[], RowTable::BlockDeleter> RowTable::NewBlock(size_t bytes) {
+  // Blocks aligned to 2 MiB may be backed by huge pages, which saves the kernel one page
+  // fault for every 4 KiB of a large listing.
+  void* memory = nullptr;
+  if (bytes % kBlockSize == 0 && posix_memalign(&memory, kBlockSize, bytes) == 0) {
+#ifdef MADV_HUGEPAGE
+    madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+  } else {
+    memory = std::malloc(bytes);
+  }
+  if (!memory) throw std::bad_alloc();
+  return std::unique_ptr<char[], BlockDeleter>(static_cast<char*>(memory));
+}
+
 RowTable::RowTable(const RowTable& other) : columns_(other.columns_) {
   rows_.reserve(other.size());
   for (size_t row = 0; row < other.size(); ++row) {
@@ -72,7 +91,7 @@ char* RowTable::Allocate(size_t bytes, uint64_t& reference) {
     if (blocks_.size() >= UINT32_MAX) Raise(kOutOfMemory);
     Block block;
     block.capacity = std::max(kBlockSize, bytes);
-    block.data.reset(new char[block.capacity]);
+    block.data = NewBlock(block.capacity);
     blocks_.push_back(std::move(block));
   }
   Block& block = blocks_.back();

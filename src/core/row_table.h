@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -40,8 +41,12 @@ class RowTable {
   void Reserve(size_t rows) { rows_.reserve(rows); }
 
  private:
+  struct BlockDeleter {
+    void operator()(char* memory) const { std::free(memory); }
+  };
+  static std::unique_ptr<char[], BlockDeleter> NewBlock(size_t bytes);
   struct Block {
-    std::unique_ptr<char[]> data;
+    std::unique_ptr<char[], BlockDeleter> data;
     size_t capacity = 0;
     size_t used = 0;
   };

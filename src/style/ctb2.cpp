@@ -24,7 +24,7 @@ void RecordRow(Session& session, std::string_view label, std::string_view settin
 // The upper-case hexadecimal text of a byte in the pattern "00": digits only are padded to two
 // ("05", "10"), a text with a letter stays as it is ("A", "1F").
 std::string PatternHex(uint8_t byte) {
-  if (byte < 10) return "0" + std::to_string(byte);
+  if (byte < 10) return std::string{'0', static_cast<char>('0' + byte)};
   if (byte < 16) return std::string(1, static_cast<char>('A' + byte - 10));
   return HexByteText(byte);
 }
