@@ -1,5 +1,6 @@
 #include "cli/lister.h"
 
+#include <charconv>
 #include <stdexcept>
 
 #include "core/session.h"
@@ -10,15 +11,18 @@
 namespace veltrix {
 
 const char* const kListerHelp =
-    "Usage: veltrix-list [OPTIONS] FILE\n"
-    "Lists a Standard MIDI File or a keyboard style file as the Veltrix window shows it.\n"
+    "Usage: veltrix-list [OPTIONS] FILE...\n"
+    "       veltrix-list [OPTIONS] --recursive FOLDER\n"
+    "Lists Standard MIDI Files and keyboard style files as the Veltrix window shows them.\n"
     "\n"
-    "  --view midi|casm|ots|mfd  the view to show (default midi)\n"
-    "  --no-decode-sysex         show system-exclusive and sequencer-specific data as hex\n"
-    "  --mark-running-status     append * to events written with running status\n"
-    "  --format tsv|csv|json     output format (default tsv)\n"
-    "  --codepage NAME           code page of the file's texts (default WINDOWS-1252)\n"
-    "  --help                    show this text\n"
+    "  --view midi|casm|ots|mfd    the view to show (default midi)\n"
+    "  --no-decode-sysex           show system-exclusive and sequencer-specific data as hex\n"
+    "  --mark-running-status       append * to events written with running status\n"
+    "  --format tsv|csv|json|jsonl output format (default tsv)\n"
+    "  --codepage NAME             code page of the files' texts (default WINDOWS-1252)\n"
+    "  --recursive FOLDER          list every regular file below FOLDER, sorted by path\n"
+    "  --jobs N                    list N files at once (default: one per processor)\n"
+    "  --help                      show this text\n"
     "\n"
     "tsv: a header line, then a line per row, cells joined by TAB, lines ended by LF;\n"
     "     TAB, CR, LF and backslash inside a cell are written \\t, \\r, \\n, \\\\.\n"
@@ -26,9 +30,17 @@ const char* const kListerHelp =
     "     boxes go to standard error, one a line.\n"
     "json: one object with caption, view, columns, rows, labels (filename, tracks,\n"
     "     ticks, length), warning, status and messages.\n"
+    "jsonl: one line per file holding the json object with \"path\" as its first member.\n"
     "\n"
-    "Exit status: 0 when the file was listed (even with error reports), 1 when it was\n"
-    "refused or could not be read, 2 on a usage error.\n";
+    "Several files (several FILE arguments, or --recursive, which may be given more than\n"
+    "once and mixed with FILEs) are listed in parallel and printed in argument order.\n"
+    "With tsv and csv a line \"==> PATH <==\" goes before each file's table and each\n"
+    "message on standard error starts with \"PATH: \". With json the objects, each with\n"
+    "\"path\", form one array. A file that cannot be listed never stops the others;\n"
+    "folder entries that cannot be read are skipped with a message on standard error.\n"
+    "\n"
+    "Exit status: 0 when every file was listed (even with error reports), 1 when a file\n"
+    "was refused or could not be read, 2 on a usage error.\n";
 
 namespace {
 
@@ -43,6 +55,17 @@ bool ViewKey(const std::string& name, std::string& key) {
     key = "Mfd";
   else
     return false;
+  return true;
+}
+
+constexpr unsigned kMostJobs = 1024;
+
+bool JobCount(const std::string& text, unsigned& jobs) {
+  unsigned value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kMostJobs)
+    return false;
+  jobs = value;
   return true;
 }
 
@@ -77,30 +100,46 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
       options.markRunningStatus = true;
     } else if (argument == "--format") {
       if (!value(options.format)) return false;
-      if (options.format != "tsv" && options.format != "csv" && options.format != "json") {
+      if (options.format != "tsv" && options.format != "csv" && options.format != "json" &&
+          options.format != "jsonl") {
         error = "unknown format: " + options.format;
         return false;
       }
     } else if (argument == "--codepage") {
       if (!value(options.codePage)) return false;
+    } else if (argument == "--recursive") {
+      ListerInput folder{"", true};
+      if (!value(folder.path)) return false;
+      options.inputs.push_back(std::move(folder));
+    } else if (argument == "--jobs") {
+      std::string count;
+      if (!value(count)) return false;
+      if (!JobCount(count, options.jobs)) {
+        error = "--jobs needs a whole number from 1 to " + std::to_string(kMostJobs);
+        return false;
+      }
     } else if (argument.size() > 1 && argument[0] == '-' && argument != "-") {
       error = "unknown option: " + argument;
       return false;
-    } else if (options.file.empty()) {
-      options.file = argument;
     } else {
-      error = "only one FILE may be given";
-      return false;
+      options.inputs.push_back({argument, false});
     }
   }
-  if (options.file.empty()) {
+  if (options.inputs.empty()) {
     error = "no FILE given";
     return false;
   }
+  if (options.inputs.size() == 1 && !options.inputs.front().recursive)
+    options.file = options.inputs.front().path;
   return true;
 }
 
-ListerResult RunLister(const ListerOptions& options, const TextSink& sink) {
+bool IsBatch(const ListerOptions& options) {
+  return options.inputs.size() > 1 || options.file.empty() || options.format == "jsonl";
+}
+
+ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
+                          const WindowRenderer& render) {
   ListerResult result;
   Session session;
   session.codePage = CodePage(options.codePage);
@@ -108,17 +147,27 @@ ListerResult RunLister(const ListerOptions& options, const TextSink& sink) {
   session.window.options.MarkRunningStatus = options.markRunningStatus;
   session.ConnectMessages([&](const std::string& text) { result.messages.push_back(text); });
 
-  OpenOutcome outcome = OpenFile(session, options.file);
+  OpenOutcome outcome = OpenFile(session, path);
   if (outcome == OpenOutcome::Listed && options.view != "Midi") SelectView(session, options.view);
   result.exitStatus = outcome == OpenOutcome::Listed ? 0 : 1;
+  render(session.window, result.messages);
+  return result;
+}
 
-  TextSink write = sink ? sink : [&](std::string_view text) { result.output.append(text); };
-  if (options.format == "json")
-    WriteJson(session.window, result.messages, write);
-  else if (options.format == "csv")
-    WriteCsv(session.window, write);
-  else
-    WriteTsv(session.window, write);
+ListerResult RunLister(const ListerOptions& options, const TextSink& sink) {
+  std::string output;
+  TextSink write = sink ? sink : [&](std::string_view text) { output.append(text); };
+  ListerResult result =
+      ListFileWith(options, options.file,
+                   [&](const WindowModel& window, const std::vector<std::string>& messages) {
+                     if (options.format == "json")
+                       WriteJson(window, messages, write);
+                     else if (options.format == "csv")
+                       WriteCsv(window, write);
+                     else
+                       WriteTsv(window, write);
+                   });
+  result.output = std::move(output);
   return result;
 }
 

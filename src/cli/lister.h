@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -7,14 +8,26 @@
 
 namespace veltrix {
 
+// A FILE argument, or the folder of a --recursive argument.
+struct ListerInput {
+  std::string path;
+  bool recursive = false;
+};
+
 struct ListerOptions {
   std::string view = "Midi";
   bool decodeSysex = true;
   bool markRunningStatus = false;
-  std::string format = "tsv";
+  std::string format = "tsv";  // tsv, csv, json or jsonl
   std::string codePage = "WINDOWS-1252";
-  std::string file;
+  std::string file;                 // the FILE when exactly one is given and no folder
+  std::vector<ListerInput> inputs;  // every FILE and folder, in argument order
+  unsigned jobs = 0;                // files listed at once; 0 for one per processor
 };
+
+// True when the arguments ask for more than the one-file listing: several FILEs, a folder or
+// JSON Lines.
+bool IsBatch(const ListerOptions& options);
 
 // Parses the lister's arguments (without the program name). Returns false with a reason in
 // `error` on a usage error; sets `help` for --help.
@@ -30,6 +43,13 @@ struct ListerResult {
 // Does what the window does when the user opens the file and switches to the view, and
 // renders what the window then shows, to `write` (or into the result's output).
 ListerResult RunLister(const ListerOptions& options, const TextSink& write = nullptr);
+
+// The same for the file at `path`, in a session of its own, handing what the window shows
+// and the texts of its message boxes to `render`. Safe to run on several threads at once.
+using WindowRenderer =
+    std::function<void(const WindowModel& window, const std::vector<std::string>& messages)>;
+ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
+                          const WindowRenderer& render);
 
 extern const char* const kListerHelp;
 

@@ -3,7 +3,30 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_lister.h"
 #include "cli/lister.h"
+#include "core/code_page.h"
+
+namespace {
+
+void WriteOut(std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void WriteError(std::string_view text) {
+  std::fflush(stdout);
+  std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+int ListOneFile(const veltrix::ListerOptions& options) {
+  veltrix::ListerResult result = veltrix::RunLister(options, WriteOut);
+  if (options.format != "json")
+    for (const std::string& message : result.messages)
+      std::fprintf(stderr, "%s\n", message.c_str());
+  return result.exitStatus;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -18,17 +41,15 @@ int main(int argc, char** argv) {
     std::fputs(veltrix::kListerHelp, stdout);
     return 0;
   }
-  veltrix::ListerResult result;
+  int status;
   try {
-    result = veltrix::RunLister(
-        options, [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); });
+    veltrix::CodePage checked(options.codePage);  // an unknown name is a usage error
+    status = veltrix::IsBatch(options) ? veltrix::RunBatchLister(options, WriteOut, WriteError)
+                                       : ListOneFile(options);
   } catch (const std::invalid_argument& bad) {
     std::fprintf(stderr, "veltrix-list: %s\n", bad.what());
     return 2;
   }
-  if (options.format != "json")
-    for (const std::string& message : result.messages)
-      std::fprintf(stderr, "%s\n", message.c_str());
   std::fflush(stdout);
-  return result.exitStatus;
+  return status;
 }

@@ -13,12 +13,16 @@ namespace {
 
 constexpr int32_t kFirstTrackLengthOffset = 18;
 
+}  // namespace
+
 int32_t FirstTrackLength(const FileImage& image) {
   int64_t length = image.BigEndian32(kFirstTrackLengthOffset);
   // A length too large for the walk's arithmetic stands for "the rest of the file".
   if (length + 100 > std::numeric_limits<int32_t>::max()) return image.UpperIndex() - 19;
   return static_cast<int32_t>(length);
 }
+
+namespace {
 
 // The Measure:Beat:Tick text, " 3:02:120", written to `out` (room for 64 characters).
 size_t PositionText(char* out, int32_t ticks, const MeasureState& measure) {

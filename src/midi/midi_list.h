@@ -9,4 +9,8 @@ namespace veltrix {
 // walk sets "File has errors", is reported as "getMidiList" and keeps the rows read so far.
 void getMidiList(Session& session);
 
+// The length of the first track chunk as the listing walks it: the header's field, or the
+// rest of the file when the field is too large for the walk's arithmetic.
+int32_t FirstTrackLength(const FileImage& image);
+
 }  // namespace veltrix

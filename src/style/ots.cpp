@@ -1,5 +1,6 @@
 #include "style/ots.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/number_text.h"
@@ -16,14 +17,8 @@ constexpr int64_t kOtsSearchWindow = 30;  // bytes tolerated between the CASM da
 constexpr int64_t kRoomAfterOtsTag = 10;
 constexpr int64_t kProgressStep = 500;
 
-struct OtsSection {
-  int64_t dataStart;
-  int64_t dataEnd;
-  uint32_t length;
-};
+}  // namespace
 
-// Finds the OTS data behind the CASM section; nothing when the file has no such section or is
-// too short for the search. The CASM scan gives up 28 bytes before the end of the image.
 std::optional<OtsSection> LocateOts(Session& session) {
   const FileImage& image = session.image;
   const int64_t last = image.UpperIndex();
@@ -52,6 +47,8 @@ std::optional<OtsSection> LocateOts(Session& session) {
   return std::nullopt;
 }
 
+namespace {
+
 class OtsWalk {
  public:
   explicit OtsWalk(Session& session) : session_(session), window_(session.window) {}
@@ -76,7 +73,9 @@ class OtsWalk {
 
  private:
   // Lists the events of one track and returns the position of the next chunk: behind its End
-  // of Track event, or at its declared end when the track has none.
+  // of Track event, or at its declared end when the track has none. An event that runs past
+  // the declared end moves the next chunk behind it, so no byte is walked twice: otherwise
+  // every short track could list the rest of the file again.
   int64_t WalkTrack(int64_t firstEvent, uint32_t length) {
     const int64_t end = firstEvent + length;
     session_.ReadPos = CheckedInt32(firstEvent - 1);
@@ -95,7 +94,7 @@ class OtsWalk {
       }
       AddRow(event);
     }
-    return end;
+    return std::max<int64_t>(end, int64_t{session_.ReadPos} + 1);
   }
 
   void AddRow(const WalkedEvent& event) {

@@ -208,8 +208,18 @@ void WriteCsv(const WindowModel& window, const TextSink& write) {
   AppendTable(window, ',', "\r\n", AppendCsvCell, out, &write);
 }
 
+namespace {
+
+// What sets a JSON line apart from the JSON object: a leading "path" and no line breaks.
+struct JsonShape {
+  const std::string_view* path = nullptr;
+  const char* rowBreak = "\n";
+};
+
+}  // namespace
+
 static void AppendJsonPieces(const WindowModel& window, const std::vector<std::string>& messages,
-                             std::string& out, const TextSink* write);
+                             std::string& out, const TextSink* write, JsonShape shape = {});
 
 void AppendJson(const WindowModel& window, const std::vector<std::string>& messages,
                 std::string& out) {
@@ -222,9 +232,21 @@ void WriteJson(const WindowModel& window, const std::vector<std::string>& messag
   AppendJsonPieces(window, messages, out, &write);
 }
 
+void WriteJsonLine(const WindowModel& window, const std::vector<std::string>& messages,
+                   std::string_view path, const TextSink& write) {
+  std::string out;
+  AppendJsonPieces(window, messages, out, &write, JsonShape{&path, ""});
+}
+
 static void AppendJsonPieces(const WindowModel& window, const std::vector<std::string>& messages,
-                             std::string& out, const TextSink* write) {
-  out.append("{\"caption\":");
+                             std::string& out, const TextSink* write, JsonShape shape) {
+  out.push_back('{');
+  if (shape.path) {
+    out.append("\"path\":");
+    AppendJsonString(*shape.path, out);
+    out.push_back(',');
+  }
+  out.append("\"caption\":");
   AppendJsonString(window.caption, out);
   out.append(",\"view\":");
   AppendJsonString(window.PressedView(), out);
@@ -236,7 +258,8 @@ static void AppendJsonPieces(const WindowModel& window, const std::vector<std::s
   out.append("],\"rows\":[");
   const size_t columns = window.rows.ColumnCount();
   for (size_t r = 0; r < window.rows.size(); ++r) {
-    out.append(r ? ",\n[" : "\n[");
+    if (r) out.push_back(',');
+    out.append(shape.rowBreak).push_back('[');
     for (size_t c = 0; c < columns; ++c) {
       if (c) out.push_back(',');
       AppendJsonString(window.rows.Cell(r, c), out);

@@ -22,6 +22,11 @@ void WriteCsv(const WindowModel& window, const TextSink& write);
 void WriteJson(const WindowModel& window, const std::vector<std::string>& messages,
                const TextSink& write);
 
+// The object of WriteJson on one line, with "path" as its first member: one line of a JSON
+// Lines stream, ended by LF.
+void WriteJsonLine(const WindowModel& window, const std::vector<std::string>& messages,
+                   std::string_view path, const TextSink& write);
+
 // The whole window as one JSON object: caption, view, columns, rows, labels, warning,
 // status and the texts of the message boxes shown.
 void AppendJson(const WindowModel& window, const std::vector<std::string>& messages,

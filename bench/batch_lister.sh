@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Lists a generated folder of FILES files (default 2,000, in 20 sub-folders) with
+#   veltrix-list --recursive DIR --format jsonl >/dev/null
+# once with --jobs 1 and once with the default (one job per processor), and prints both
+# wall times (best of RUNS runs, default 3) and their ratio.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+files=${1:-2000}
+runs=${RUNS:-3}
+build=${BUILD_DIR:-$here/build-bench}
+
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIX_BUILD_GUI=OFF \
+  -DVELTRIX_BUILD_TESTS=OFF -DVELTRIX_BUILD_BENCH=ON >/dev/null
+ninja -C "$build" veltrix-list veltrix-make-large >/dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Sizes from 500 to about 8,000 events, so the files take unequal times, as real folders do.
+for ((i = 0; i < files; i++)); do
+  folder="$work/songs/set$((i % 20))"
+  mkdir -p "$folder"
+  "$build/veltrix-make-large" "$folder/song$i.mid" $((500 + (i * 7919) % 7500))
+done
+
+best() {  # best wall time of $runs runs, in seconds
+  local best=""
+  for ((r = 0; r < runs; r++)); do
+    local start end t
+    start=$(date +%s.%N)
+    "$@" >/dev/null 2>&1 || true
+    end=$(date +%s.%N)
+    t=$(echo "$end - $start" | bc -l)
+    if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
+  done
+  echo "$best"
+}
+
+one=$(best "$build/veltrix-list" --recursive "$work/songs" --format jsonl --jobs 1)
+default=$(best "$build/veltrix-list" --recursive "$work/songs" --format jsonl)
+printf 'files: %s, %s bytes, %s processors\n' "$files" "$(du -sb "$work/songs" | cut -f1)" "$(nproc)"
+printf 'veltrix-list --jobs 1:  %.3f s\n' "$one"
+printf 'veltrix-list (default): %.3f s\n' "$default"
+printf 'ratio default/jobs 1:   %.2f (target below 0.70 on 2 processors)\n' \
+  "$(echo "$default / $one" | bc -l)"

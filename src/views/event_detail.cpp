@@ -1,0 +1,84 @@
+#include "views/event_detail.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "core/number_text.h"
+
+namespace veltrix {
+
+namespace {
+
+std::optional<size_t> ColumnNamed(const WindowModel& window, std::string_view header) {
+  for (size_t c = 0; c < window.columns.size(); ++c)
+    if (window.columns[c].header == header) return c;
+  return std::nullopt;
+}
+
+std::optional<int32_t> IdOf(std::string_view cell) {
+  int32_t id = 0;
+  auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), id);
+  if (error != std::errc() || end != cell.data() + cell.size() || cell.empty()) return std::nullopt;
+  return id;
+}
+
+}  // namespace
+
+std::vector<HexDumpLine> HexDump(const FileImage& image, int32_t first, int32_t last) {
+  std::vector<HexDumpLine> lines;
+  if (last < first) return lines;
+  const uint8_t* bytes = image.Span(first, int64_t{last} - first + 1);
+  const size_t count = static_cast<size_t>(int64_t{last} - first + 1);
+  lines.reserve((count + kHexDumpBytesPerLine - 1) / kHexDumpBytesPerLine);
+  for (size_t start = 0; start < count; start += kHexDumpBytesPerLine) {
+    HexDumpLine line;
+    line.offset = static_cast<int32_t>(first + static_cast<int64_t>(start));
+    const size_t end = std::min(count, start + kHexDumpBytesPerLine);
+    for (size_t i = start; i < end; ++i) {
+      if (i > start) line.hex.push_back(' ');
+      AppendHexByte(line.hex, bytes[i]);
+      line.text.push_back(bytes[i] >= 0x20 && bytes[i] <= 0x7E ? static_cast<char>(bytes[i]) : '.');
+    }
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+std::string HexDumpLineText(const HexDumpLine& line) {
+  constexpr size_t kHexWidth = kHexDumpBytesPerLine * 3 - 1;
+  return ZeroPadded(line.offset, 6) + "  " + PadRight(line.hex, kHexWidth) + "  " + line.text;
+}
+
+std::string ClockText(int64_t microseconds) {
+  const int64_t milliseconds = microseconds / 1000;
+  const int64_t minutes = milliseconds / 60000;
+  const int64_t seconds = milliseconds / 1000 % 60;
+  return PlainNumberText(minutes) + ":" + ZeroPadded(seconds, 2) + "." +
+         ZeroPadded(milliseconds % 1000, 3);
+}
+
+std::optional<EventDetail> DescribeEvent(const Session& session, const EventIndex& index,
+                                         size_t row) {
+  const WindowModel& window = session.window;
+  const std::string view = window.PressedView();
+  if ((view != "Midi" && view != "Ots") || index.view() != view) return std::nullopt;
+  if (row >= window.rows.size()) return std::nullopt;
+  const std::optional<size_t> idColumn = ColumnNamed(window, "ID");
+  const std::optional<size_t> commandColumn = ColumnNamed(window, "Command");
+  if (!idColumn || !commandColumn) return std::nullopt;
+  const std::optional<int32_t> id = IdOf(window.rows.Cell(row, *idColumn));
+  if (!id) return std::nullopt;
+  const IndexedEvent* event = index.Find(*id);
+  if (event == nullptr || event->last >= session.image.FileLength()) return std::nullopt;
+
+  EventDetail detail;
+  detail.firstByte = event->first;
+  detail.lastByte = event->last;
+  detail.dump = HexDump(session.image, event->first, event->last);
+  detail.command = std::string(window.rows.Cell(row, *commandColumn));
+  if (std::optional<int64_t> microseconds = index.MicrosecondsAt(event->tick))
+    detail.time = ClockText(*microseconds);
+  return detail;
+}
+
+}  // namespace veltrix
