@@ -1,0 +1,42 @@
+// GetSysex on the hex text of any system-exclusive data, with and without the headers of the
+// messages it decodes. A failure may be reported, once and as "GetSysex"; the text it gives
+// stays within a fixed length per byte of data.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz_checks.h"
+#include "hex_input.h"
+#include "sysex/get_sysex.h"
+
+using namespace veltrix;
+using namespace veltrix::fuzz;
+
+namespace {
+
+const std::vector<Header> kHeaders = {
+    {0x43, 0x10, 0x4C}, {0x43, 0x73, 0x01}, {0x43, 0x7E, 0x00}, {0x43, 0x7E, 0x01},
+    {0x43, 0x7E, 0x02}, {0x43, 0x7E, 0x03}, {0x43, 0x00, 0x4C}, {0x7F, 0x7E, 0x04},
+    {0x43, 0x60, 0x7A}, {0x7E, 0x7F, 0x09}, {0x46, 0x10, 0x4C}, {0x43, 0x7E},
+};
+
+// The longest fixed texts of the tables plus the raw form of the data.
+constexpr size_t kTextBytesPerByte = 16;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string hex = HexTextOfInput(data, size, kHeaders);
+  ErrorReporter reporter;
+  size_t reports = 0;
+  reporter.SetSink([&](const ErrorReport& report) {
+    if (report.routine != "GetSysex") Fail("GetSysex reported as \"%s\"", report.routine.c_str());
+    ++reports;
+  });
+  const std::string text = GetSysex(hex, reporter);
+  if (reports > 1) Fail("GetSysex reported %zu failures for one message", reports);
+  if (reports == 1 && !text.empty()) Fail("GetSysex reported a failure and gave a text");
+  CheckBudget("GetSysex text bytes", text.size(), hex.size() / 3, kTextBytesPerByte);
+  return 0;
+}

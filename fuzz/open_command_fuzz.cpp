@@ -1,0 +1,97 @@
+// The whole road of a file the user opens: the Open command on the file (loading, the checks,
+// the format-0 conversion of a file that is not format 0, the Midi listing), then every view
+// the view bar offers, then the lister's JSON rendering of one view. Besides crashes, hangs and
+// leaks it fails an input when a list has the wrong shape, a report names no known routine,
+// the work outgrows the input, the JSON does not parse, the user's file changes or a
+// temporary file stays behind.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "cli/lister.h"
+#include "core/session.h"
+#include "fuzz_checks.h"
+#include "fuzz_files.h"
+#include "json_check.h"
+#include "shell/open_command.h"
+#include "views/select_view.h"
+
+using namespace veltrix;
+using namespace veltrix::fuzz;
+
+namespace {
+
+// The input's length chooses the options, the code page and the file name's extension, so
+// that every choice meets every kind of file.
+struct Choices {
+  explicit Choices(size_t size)
+      : decodeSysex(size % 2 == 0),
+        markRunningStatus(size % 3 == 0),
+        codePage(size % 7 == 0 ? "SHIFT_JIS" : "WINDOWS-1252"),
+        fileName(size % 5 == 0 ? "input.kar" : "input.mid"),
+        listerView(kViewKeys[(size / 2) % kViewKeys.size()]) {}
+  bool decodeSysex;
+  bool markRunningStatus;
+  std::string codePage;
+  std::string fileName;
+  std::string listerView;
+};
+
+void OpenAndSwitchViews(const std::string& path, const Choices& choices, size_t size) {
+  Session session;
+  session.codePage = CodePage(choices.codePage);
+  session.window.options.DecodeSysex = choices.decodeSysex;
+  session.window.options.MarkRunningStatus = choices.markRunningStatus;
+  ReportCheck reports;
+  reports.Attach(session.reporter);
+  session.messageSink = [&](const std::string&) { reports.CountMessage(); };
+
+  const OpenOutcome outcome = OpenFile(session, path);
+  CheckListWork("Open", session.window, reports.reports() + reports.messages(), size);
+  if (outcome != OpenOutcome::Listed) {
+    if (!session.window.rows.empty()) Fail("a refused file left rows in the list");
+    return;
+  }
+  for (const char* view : {"Casm", "Ots", "Mfd", "Midi"}) {
+    const size_t before = reports.reports();
+    SelectView(session, view);
+    if (session.window.PressedView() != view) Fail("view %s is not the pressed one", view);
+    CheckListWork(view, session.window, reports.reports() - before, size);
+  }
+}
+
+void ListAsJson(const std::string& path, const Choices& choices, size_t size) {
+  ListerOptions options;
+  options.file = path;
+  options.format = "json";
+  options.view = choices.listerView;
+  options.decodeSysex = choices.decodeSysex;
+  options.markRunningStatus = choices.markRunningStatus;
+  options.codePage = choices.codePage;
+  const ListerResult result = RunLister(options);
+  if (result.exitStatus != 0 && result.exitStatus != 1)
+    Fail("lister exit status %d", result.exitStatus);
+  // JSON escapes a control character as six bytes.
+  CheckBudget("JSON bytes", result.output.size(), size, 6 * kOutputBytesPerByte);
+  const std::string problem = JsonCheck::Problem(result.output);
+  if (!problem.empty()) Fail("the lister's JSON is malformed: %s", problem.c_str());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const FuzzFolder& folder = FuzzFolder::Get();
+  const Choices choices(size);
+  const std::string path = folder.Input(choices.fileName);
+  WriteBytes(path, data, size);
+
+  OpenAndSwitchViews(path, choices, size);
+  folder.CheckNoLeftovers();
+  ListAsJson(path, choices, size);
+  folder.CheckNoLeftovers();
+  CheckUnchanged(path, data, size);
+
+  std::remove(path.c_str());
+  return 0;
+}
