@@ -1,11 +1,17 @@
-// The desktop program: veltrix [--quit-after-load] [--screenshot FILE.png] [--] [FILE]
+// The desktop program: veltrix [--quit-after-load] [--screenshot FILE.png] [--filter TEXT]
+// [--detail ROW] [--] [FILE]
 #include <QApplication>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/detail_pane.h"
+#include "app/filter_bar.h"
 #include "app/main_window.h"
 #include "app/message_presenter.h"
 #include "app/open_dialog.h"
@@ -36,6 +42,18 @@ int main(int argc, char** argv) {
   int status = 0;
   QTimer::singleShot(0, &window, [&] {
     window.LoadCommandLine(options.commandLine);
+    if (!options.filterText.empty())
+      window.filterBar()->textField()->setText(QString::fromLocal8Bit(options.filterText.c_str()));
+    if (options.detailRow > 0) {
+      // The pane takes its room beside the list, so the window grows by it.
+      window.resize(window.width() + 580, window.height());
+      window.detailPane()->show();
+      window.resizeDocks({window.detailPane()}, {570}, Qt::Horizontal);
+      QTableView* list = window.listView();
+      list->selectionModel()->setCurrentIndex(
+          list->model()->index(options.detailRow - 1, 0),
+          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
     if (!unattended) return;
     // Let the list lay itself out and paint once before the picture or the end.
     QTimer::singleShot(200, &window, [&] {

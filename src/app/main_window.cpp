@@ -2,12 +2,10 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -18,12 +16,20 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/about_dialog.h"
 #include "app/busy_cursor.h"
 #include "app/column_fit.h"
 #include "app/command_tables.h"
+#include "app/desktop_services.h"
+#include "app/detail_pane.h"
+#include "app/export_action.h"
+#include "app/filter_bar.h"
+#include "app/help_opener.h"
 #include "app/message_presenter.h"
 #include "app/open_dialog.h"
+#include "app/print_preview.h"
 #include "app/row_table_model.h"
+#include "app/search_prompt.h"
 #include "app/window_layout.h"
 #include "midi/midi_list.h"
 #include "shell/open_command.h"
@@ -86,17 +92,23 @@ MainWindow::MainWindow(std::unique_ptr<MessagePresenter> presenter,
     : QMainWindow(parent),
       presenter_(std::move(presenter)),
       openDialog_(std::move(openDialog)),
+      searchPrompt_(std::make_unique<InputDialogSearchPrompt>()),
+      printPreview_(std::make_unique<PreviewDialogPrint>()),
+      desktop_(std::make_unique<SystemDesktop>()),
+      manualFolders_(ManualFolders()),
       messages_([this](const std::string& text) { ShowMessage(text); }) {
   setObjectName(QStringLiteral("frmVeltrix"));
   setFont(WindowFont());
   BuildControls();
   BuildMenus();
   BuildToolBars();
+  BuildExtras();
   ConnectModel();
   ShowModel();
 
   const QSize client = DesignClientSize();
-  resize(client.width(), client.height() + menuBar()->sizeHint().height() + StatusBarHeight());
+  resize(client.width(),
+         client.height() + menuBar()->sizeHint().height() + StatusBarHeight() + FilterBarHeight());
 }
 
 MainWindow::~MainWindow() {
@@ -179,18 +191,8 @@ void MainWindow::BuildMenus() {
   }
   auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
   connect(action("mnuOpen"), &QAction::triggered, this, &MainWindow::OpenCommand);
-  connect(action("mnuPrint"), &QAction::triggered, this, &MainWindow::listviewPrint);
-  connect(action("mnuCopy"), &QAction::triggered, this, [this] {
-    RunCommand("Action Bar Action", false, [this] {
-      int lastColumn = -1;
-      LvCopyToClipboard(true, 1, lastColumn, false);
-    });
-  });
   connect(action("mnuExit"), &QAction::triggered, this, &QWidget::close);
-  // Search, help and About come with their own commands; until then their entries are off.
-  for (const char* name : {"mnuFindPartialMatch", "mnuFindExactMatch", "mnuFindNextPartialMatch",
-                           "mnuFindNextExactMatch", "mnuHelp", "mnuAbout"})
-    action(name)->setEnabled(false);
+  ConnectListCommands();
 
   mnuDecode_ = action("mnuDecode");
   mnuHideGridlines_ = action("mnuHideGridlines");
@@ -334,34 +336,6 @@ void MainWindow::ViewBarAction(const QString& key) {
   RunCommand("View Bar Action", true, [&] { SelectView(session_, key.toStdString()); });
 }
 
-int MainWindow::LvCopyToClipboard(bool includeHeaders, int firstColumn, int& lastColumn,
-                                  bool copyAll) {
-  try {
-    std::vector<bool> selected;
-    if (!copyAll) {
-      selected.assign(session_.window.rows.size(), false);
-      for (const QItemSelectionRange& range : listView_->selectionModel()->selection())
-        for (int row = std::max(range.top(), 0);
-             row <= range.bottom() && static_cast<size_t>(row) < selected.size(); ++row)
-          selected[static_cast<size_t>(row)] = true;
-    }
-    int32_t last = lastColumn;
-    int32_t copied = 0;
-    const std::string text =
-        ListCopyText(session_.window, selected, includeHeaders, firstColumn, last, copyAll, copied);
-    lastColumn = last;
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(Text(text));
-    session_.window.statusText = kCopyCompleted;
-    return copied;
-  } catch (const std::exception&) {
-    return -1;
-  }
-}
-
-void MainWindow::listviewPrint() {}
-
 QString MainWindow::statusText() const {
   return statusPanel_->text();
 }
@@ -374,7 +348,7 @@ void MainWindow::ShowModel() {
   lblTicksPerQtrNote_->setText(Text(window.LblTicksPerQtrNote));
   lblTracklength_->setText(Text(window.lblTracklength));
   lblWarning_->setText(Text(window.lblWarning));
-  statusPanel_->setText(Text(window.statusText));
+  ShowFilterStatus();
   for (size_t i = 0; i < viewActions_.size(); ++i)
     viewActions_[i]->setChecked(window.viewPressed[i]);
   mnuDecode_->setChecked(window.options.DecodeSysex);
@@ -383,8 +357,10 @@ void MainWindow::ShowModel() {
   listView_->setShowGrid(!window.options.HideGridlines);
   if (relistPending_) {
     relistPending_ = false;
+    eventIndex_.reset();
     model_->Refresh();
     ApplyColumnWidths();
+    ShowSortIndicator();
   }
   ShowProgress();
 }
@@ -443,6 +419,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (about_) about_->close();
   event->accept();
 }
 

@@ -2,7 +2,10 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -12,9 +15,12 @@
 
 #include "app/command_messages.h"
 #include "core/session.h"
+#include "views/event_index.h"
 
 class QAction;
 class QGroupBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QProgressBar;
 class QTableView;
@@ -22,9 +28,16 @@ class QToolBar;
 
 namespace veltrix::app {
 
+class AboutDialog;
+class DetailPane;
+class ExportDialog;
+class FilterBar;
+class DesktopServices;
 class MessagePresenter;
 class OpenDialog;
+class PrintPreview;
 class RowTableModel;
+class SearchPrompt;
 struct ToolButton;
 
 // The main window frmVeltrix. The core fills the session's window model; this window shows
@@ -47,12 +60,54 @@ class MainWindow : public QMainWindow {
   // What an ActionBar key does; a button whose key has no action is disabled.
   void SetActionHandler(const QString& key, std::function<void()> handler);
 
+  // A click on the header of `column` (0 for the first): sorts the list by it, the direction
+  // alternating on every click, and shows the sort on the header.
+  void SortByColumn(int column);
+
+  // Exact Match from row `searchIndex` (1-based): the first row whose first cell, or else one
+  // of its other cells, begins with the text. A hit is selected and scrolled to, and its row
+  // goes to `searchIndex`; no hit shows " No Match Found". A start row past the last row is
+  // reported as "SearchList".
+  void searchList(const QString& searchText, int32_t& searchIndex);
+  // Partial Match: the first row from `searchIndex` with a cell containing the text, letter
+  // case ignored. No hit shows nothing.
+  void findPartialMatches(const QString& searchText, int32_t& searchIndex);
+  // The Find entries: asks for the text, then searches from the first row.
+  void FindCommand(bool exactMatch);
+  // The Find Next entries: searches on from the row after the last hit.
+  void FindNextCommand(bool exactMatch);
+  QString LastSearchText;
+  int32_t LastSearchIndex = 0;
+
   // Puts the header line and the selected rows (every row with `copyAll`) of columns
   // firstColumn..lastColumn (from 1; -1 for the last, replaced by the column count) on the
   // clipboard as tab-separated lines. Returns the rows copied, or -1 when the copy failed.
   int LvCopyToClipboard(bool includeHeaders, int firstColumn, int& lastColumn, bool copyAll);
-  // Prints the list. Not provided yet: the command does nothing.
+  // Prints the whole list under its heading, after a preview.
   void listviewPrint();
+  // Opens the manual Veltrix.pdf.
+  void HelpCommand();
+  // Shows the About box, or brings the open one forward.
+  void AboutCommand();
+  AboutDialog* aboutBox() const;
+
+  // Opens a file dropped on the window as the Open command opens the chosen file.
+  void OpenDroppedFile(const QString& path);
+  // Options > Export...: writes the rows shown to a new TSV, CSV or JSON file.
+  void ExportCommand();
+  void SetExportDialog(std::unique_ptr<ExportDialog> dialog);
+  // Options > Text Encoding: reads the files' texts in this code page and lists again.
+  void SetTextEncoding(const QString& name);
+  // The window as the list shows it: only the rows the filter keeps.
+  const WindowModel& ShownWindow();
+  FilterBar* filterBar() const { return filterBar_; }
+  DetailPane* detailPane() const { return detailPane_; }
+
+  // The desktop pieces of the list commands; the window starts with the real ones.
+  void SetSearchPrompt(std::unique_ptr<SearchPrompt> prompt);
+  void SetPrintPreview(std::unique_ptr<PrintPreview> preview);
+  void SetDesktop(std::unique_ptr<DesktopServices> desktop);
+  void SetManualFolders(const QStringList& folders);
 
   Session& session() { return session_; }
   QTableView* listView() const { return listView_; }
@@ -66,6 +121,8 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildControls();
@@ -74,6 +131,7 @@ class MainWindow : public QMainWindow {
   QAction* AddToolButton(QToolBar* bar, const ToolButton& button);
   void ConnectModel();
   void UpdateActionButtons();
+  void ConnectListCommands();
 
   // Runs one user command: its messages gathered (repeats held back), the hourglass while
   // a command that lists runs, the window brought up to date with the model at its end.
@@ -84,10 +142,21 @@ class MainWindow : public QMainWindow {
   void RememberColumnFit(bool fitHeader);
   void ApplyColumnWidths();
   void LayoutListArea();
+  void ShowSortIndicator();
+  void SelectListRow(int32_t row);
+  void RunSearch(bool exactMatch);
+  void BuildExtras();
+  void ShowFilterStatus();
+  void ShowEventDetail();
 
   Session session_;
   std::unique_ptr<MessagePresenter> presenter_;
   std::unique_ptr<OpenDialog> openDialog_;
+  std::unique_ptr<SearchPrompt> searchPrompt_;
+  std::unique_ptr<PrintPreview> printPreview_;
+  std::unique_ptr<DesktopServices> desktop_;
+  QStringList manualFolders_;
+  QPointer<AboutDialog> about_;
   CommandMessages messages_;
   int commandDepth_ = 0;
   bool relistPending_ = false;
@@ -123,6 +192,12 @@ class MainWindow : public QMainWindow {
   QAction* mnuDecode_ = nullptr;
   QAction* mnuHideGridlines_ = nullptr;
   QAction* mnuRunningStatus_ = nullptr;
+
+  FilterBar* filterBar_ = nullptr;
+  DetailPane* detailPane_ = nullptr;
+  std::unique_ptr<ExportDialog> exportDialog_;
+  std::optional<EventIndex> eventIndex_;  // of the current listing, built when first needed
+  std::optional<WindowModel> shownWindow_;
 };
 
 // The caption as a window title: Qt reads "[*]" as a placeholder, so it is doubled.

@@ -8,14 +8,48 @@ namespace veltrix::app {
 RowTableModel::RowTableModel(const WindowModel& window, QObject* parent)
     : QAbstractTableModel(parent), window_(window) {
   columns_ = window_.columns;
-  rows_ = static_cast<int>(std::min<size_t>(window_.rows.size(), std::numeric_limits<int>::max()));
+  ApplyFilter();
 }
 
 void RowTableModel::Refresh() {
   beginResetModel();
   columns_ = window_.columns;
-  rows_ = static_cast<int>(std::min<size_t>(window_.rows.size(), std::numeric_limits<int>::max()));
+  ApplyFilter();
   endResetModel();
+  emit filterApplied();
+}
+
+void RowTableModel::SetFilter(const RowFilterCriteria& criteria) {
+  beginResetModel();
+  filter_ = criteria;
+  ApplyFilter();
+  endResetModel();
+  emit filterApplied();
+}
+
+void RowTableModel::ApplyFilter() {
+  tableRows_ = window_.rows.size();
+  shownRows_.reset();
+  shown_.reset();
+  if (filter_.Active()) {
+    std::vector<uint32_t> kept = FilterRows(window_.rows, columns_, filter_);
+    if (kept.size() != tableRows_) shown_ = std::move(kept);
+  }
+  const size_t count = shown_ ? shown_->size() : tableRows_;
+  rows_ = static_cast<int>(std::min<size_t>(count, std::numeric_limits<int>::max()));
+}
+
+size_t RowTableModel::TableRow(int shownRow) const {
+  if (shownRow < 0) return tableRows_;
+  const auto row = static_cast<size_t>(shownRow);
+  if (!shown_) return row;
+  return row < shown_->size() ? (*shown_)[row] : tableRows_;
+}
+
+const RowTable& RowTableModel::ShownRows() const {
+  if (!shown_) return window_.rows;
+  if (!shownRows_) shownRows_ = RowsAt(window_.rows, *shown_);
+  return *shownRows_;
 }
 
 int RowTableModel::rowCount(const QModelIndex& parent) const {
@@ -44,7 +78,7 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: {
       std::string_view cell =
-          window_.rows.Cell(static_cast<size_t>(index.row()), static_cast<size_t>(index.column()));
+          window_.rows.Cell(TableRow(index.row()), static_cast<size_t>(index.column()));
       return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
     }
     case Qt::TextAlignmentRole:

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <optional>
 #include <vector>
 
 #include "core/window_model.h"
+#include "views/row_filter.h"
 
 namespace veltrix::app {
 
@@ -22,9 +24,28 @@ class RowTableModel : public QAbstractTableModel {
 
   explicit RowTableModel(const WindowModel& window, QObject* parent = nullptr);
 
-  // Takes over the window model's columns and rows as they stand now.
+  // Takes over the window model's columns and rows as they stand now, and applies the filter
+  // to them again.
   void Refresh();
 
+  // Shows only the rows the criteria keep; the model's rows are then the shown rows, in
+  // table order.
+  void SetFilter(const RowFilterCriteria& criteria);
+  const RowFilterCriteria& filter() const { return filter_; }
+  // True while the filter hides rows.
+  bool Filtered() const { return shown_.has_value(); }
+  // The table row (0-based) behind a shown row.
+  size_t TableRow(int shownRow) const;
+  // The table rows taken at the last Refresh().
+  size_t TableRows() const { return tableRows_; }
+  // The shown rows as a table of their own (the window's rows when nothing is hidden).
+  const RowTable& ShownRows() const;
+
+ signals:
+  // The rows shown were worked out again: after every Refresh() and filter change.
+  void filterApplied();
+
+ public:
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -34,8 +55,14 @@ class RowTableModel : public QAbstractTableModel {
 
  private:
   const WindowModel& window_;
+  void ApplyFilter();
+
   std::vector<Column> columns_;
   int rows_ = 0;
+  size_t tableRows_ = 0;
+  RowFilterCriteria filter_;
+  std::optional<std::vector<uint32_t>> shown_;  // nothing while every row is shown
+  mutable std::optional<RowTable> shownRows_;   // made when first asked for
 };
 
 // The Qt alignment of a column.

@@ -19,6 +19,21 @@ StartOptions ParseStartArguments(const std::vector<std::string>& arguments) {
         return options;
       }
       options.screenshotPath = arguments[++next];
+    } else if (argument == "--filter") {
+      if (next + 1 >= arguments.size()) {
+        options.error = "--filter needs a text";
+        return options;
+      }
+      options.filterText = arguments[++next];
+    } else if (argument == "--detail") {
+      const std::string row = next + 1 < arguments.size() ? arguments[next + 1] : std::string();
+      if (row.empty() || row.size() > 9 ||
+          row.find_first_not_of("0123456789") != std::string::npos || std::stoi(row) < 1) {
+        options.error = "--detail needs a row number from 1";
+        return options;
+      }
+      options.detailRow = std::stoi(row);
+      ++next;
     } else {
       break;
     }

@@ -11,12 +11,15 @@ struct StartOptions {
   std::string commandLine;
   bool quitAfterLoad = false;  // --quit-after-load: end once the file is listed
   std::string screenshotPath;  // --screenshot FILE: save a picture of the window, then end
+  std::string filterText;      // --filter TEXT: put TEXT in the filter bar
+  int detailRow = 0;           // --detail ROW: show the event detail of shown row ROW (from 1)
   std::string error;           // a usage error, when not empty
 };
 
 StartOptions ParseStartArguments(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kStartUsage =
-    "usage: veltrix [--quit-after-load] [--screenshot FILE.png] [--] [FILE]\n";
+    "usage: veltrix [--quit-after-load] [--screenshot FILE.png] [--filter TEXT] [--detail ROW]\n"
+    "               [--] [FILE]\n";
 
 }  // namespace veltrix::app

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QPrinter>
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/row_table_model.h"
 
@@ -26,12 +28,60 @@ std::optional<QString> StubOpenDialog::ChooseFile(QWidget*, const QString& curre
   return answer;
 }
 
+QString StubSearchPrompt::Ask(QWidget*, const QString& prompt, const QString& title,
+                              const QString& preset) {
+  ++shown;
+  lastPrompt = prompt;
+  lastTitle = title;
+  lastPreset = preset;
+  if (answers.empty()) return QString();
+  const QString answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void StubPrintPreview::Show(QWidget*, const QString& caption,
+                            const std::function<void(QPrinter& printer)>& paint) {
+  captions.append(caption);
+  if (pdfPath.isEmpty()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdfPath);
+  paint(printer);
+}
+
+bool StubDesktop::OpenDocument(const QString& path) {
+  opened.append(path);
+  return opens;
+}
+
+std::optional<QString> StubDesktop::FindProgram(const QString& name) {
+  auto found = programs.find(name);
+  if (found == programs.end()) return std::nullopt;
+  return found->second;
+}
+
+bool StubDesktop::StartProgram(const QString& path) {
+  started.append(path);
+  return starts;
+}
+
 WindowUnderTest::WindowUnderTest() {
   auto presenter = std::make_unique<RecordingPresenter>();
   auto stub = std::make_unique<StubOpenDialog>();
+  auto searchPrompt = std::make_unique<StubSearchPrompt>();
+  auto printPreview = std::make_unique<StubPrintPreview>();
+  auto stubDesktop = std::make_unique<StubDesktop>();
   messages = presenter.get();
   dialog = stub.get();
+  prompt = searchPrompt.get();
+  preview = printPreview.get();
+  desktop = stubDesktop.get();
   window = std::make_unique<MainWindow>(std::move(presenter), std::move(stub));
+  window->SetSearchPrompt(std::move(searchPrompt));
+  window->SetPrintPreview(std::move(printPreview));
+  window->SetDesktop(std::move(stubDesktop));
+  window->SetManualFolders({});
   modelTester = std::make_unique<QAbstractItemModelTester>(
       window->tableModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
   window->show();
@@ -72,6 +122,29 @@ QString WindowUnderTest::PressedView() const {
   for (QAction* action : bar->actions())
     if (action->isChecked()) pressed += action->data().toString();
   return pressed;
+}
+
+void WindowUnderTest::ShowList(const std::vector<Column>& columns,
+                               const std::vector<std::vector<std::string>>& rows) {
+  WindowModel& model = window->session().window;
+  model.SetColumns(columns);
+  for (const auto& row : rows) model.rows.AddRow(row);
+  window->tableModel()->Refresh();
+}
+
+void WindowUnderTest::ClickHeader(int column) {
+  QHeaderView* header = window->listView()->horizontalHeader();
+  const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                      header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+QList<int> WindowUnderTest::SelectedRows() const {
+  QList<int> rows;
+  for (const QModelIndex& index : window->listView()->selectionModel()->selectedRows())
+    rows.append(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
 }
 
 QString TestFiles::Write(const QString& name, const builder::Bytes& bytes) {

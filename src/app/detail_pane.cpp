@@ -1,0 +1,47 @@
+#include "app/detail_pane.h"
+
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+
+namespace veltrix::app {
+
+QString DetailText(const EventDetail& detail) {
+  QString text;
+  const int32_t count = detail.lastByte - detail.firstByte + 1;
+  text += QStringLiteral("Bytes %1 to %2 (%3 byte%4)\n")
+              .arg(detail.firstByte)
+              .arg(detail.lastByte)
+              .arg(count)
+              .arg(count == 1 ? QString() : QStringLiteral("s"));
+  if (!detail.time.empty())
+    text += QStringLiteral("Time %1\n").arg(QString::fromStdString(detail.time));
+  text += u'\n';
+  for (const HexDumpLine& line : detail.dump)
+    text += QString::fromLatin1(HexDumpLineText(line).c_str()) + u'\n';
+  text += u'\n';
+  text += QString::fromUtf8(detail.command.data(), static_cast<qsizetype>(detail.command.size()));
+  return text;
+}
+
+DetailPane::DetailPane(QWidget* parent) : QDockWidget(QStringLiteral("Event Detail"), parent) {
+  setObjectName(QStringLiteral("DetailPane"));
+  setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+              QDockWidget::DockWidgetFloatable);
+  text_ = new QPlainTextEdit(this);
+  text_->setObjectName(QStringLiteral("detailText"));
+  text_->setReadOnly(true);
+  text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  text_->setPlainText(QString::fromLatin1(kNoDetailText));
+  setWidget(text_);
+}
+
+void DetailPane::ShowDetail(const std::optional<EventDetail>& detail) {
+  text_->setPlainText(detail ? DetailText(*detail) : QString::fromLatin1(kNoDetailText));
+}
+
+QString DetailPane::text() const {
+  return text_->toPlainText();
+}
+
+}  // namespace veltrix::app

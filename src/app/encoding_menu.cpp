@@ -1,0 +1,27 @@
+#include "app/encoding_menu.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+namespace veltrix::app {
+
+QMenu* AddEncodingMenu(QMenu* parent, const std::function<void(const QString& name)>& choose) {
+  QMenu* menu = parent->addMenu(QStringLiteral("Text Encoding"));
+  menu->setObjectName(QStringLiteral("mnuTextEncoding"));
+  auto* group = new QActionGroup(menu);
+  bool first = true;
+  for (const TextEncoding& encoding : kTextEncodings) {
+    const QString name = QString::fromLatin1(encoding.name);
+    QAction* action = menu->addAction(QString::fromLatin1(encoding.caption));
+    action->setObjectName(QStringLiteral("mnuEncoding_") + name);
+    action->setData(name);
+    action->setCheckable(true);
+    action->setChecked(first);
+    first = false;
+    group->addAction(action);
+    QObject::connect(action, &QAction::triggered, menu, [choose, name] { choose(name); });
+  }
+  return menu;
+}
+
+}  // namespace veltrix::app

@@ -1,0 +1,70 @@
+#include "app/filter_bar.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+
+namespace veltrix::app {
+
+namespace {
+
+bool HasColumn(const std::vector<Column>& columns, const char* header) {
+  return std::any_of(columns.begin(), columns.end(),
+                     [header](const Column& column) { return column.header == header; });
+}
+
+}  // namespace
+
+int FilterBarHeight() {
+  return 28;
+}
+
+FilterBar::FilterBar(QWidget* parent) : QToolBar(parent) {
+  setObjectName(QStringLiteral("FilterBar"));
+  setWindowTitle(QStringLiteral("Filter"));
+  setMovable(false);
+  setFloatable(false);
+  setFixedHeight(FilterBarHeight());
+
+  addWidget(new QLabel(QStringLiteral(" Filter: "), this));
+  text_ = new QLineEdit(this);
+  text_->setObjectName(QStringLiteral("filterText"));
+  text_->setPlaceholderText(QStringLiteral("text in any column"));
+  text_->setClearButtonEnabled(true);
+  text_->setMaximumWidth(220);
+  addWidget(text_);
+
+  type_ = new QComboBox(this);
+  type_->setObjectName(QStringLiteral("filterType"));
+  type_->addItem(QStringLiteral("Any type"), QString());
+  for (const char* type : kFilterTypes)
+    type_->addItem(QString::fromLatin1(type), QString::fromLatin1(type));
+  typeAction_ = addWidget(type_);
+
+  channel_ = new QComboBox(this);
+  channel_->setObjectName(QStringLiteral("filterChannel"));
+  channel_->addItem(QStringLiteral("Any channel"), 0);
+  for (int channel = 1; channel <= 16; ++channel)
+    channel_->addItem(QStringLiteral("Ch %1").arg(channel), channel);
+  channelAction_ = addWidget(channel_);
+
+  connect(text_, &QLineEdit::textChanged, this, &FilterBar::criteriaChanged);
+  connect(type_, &QComboBox::currentIndexChanged, this, &FilterBar::criteriaChanged);
+  connect(channel_, &QComboBox::currentIndexChanged, this, &FilterBar::criteriaChanged);
+}
+
+RowFilterCriteria FilterBar::criteria() const {
+  RowFilterCriteria criteria;
+  criteria.text = text_->text().toStdString();
+  if (typeAction_->isVisible()) criteria.type = type_->currentData().toString().toStdString();
+  if (channelAction_->isVisible()) criteria.channel = channel_->currentData().toInt();
+  return criteria;
+}
+
+void FilterBar::SetColumns(const std::vector<Column>& columns) {
+  typeAction_->setVisible(HasColumn(columns, "Type"));
+  channelAction_->setVisible(HasColumn(columns, "Ch"));
+}
+
+}  // namespace veltrix::app

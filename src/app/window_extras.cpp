@@ -1,0 +1,154 @@
+// The main window's additions to the list: drag and drop, the filter bar, the event detail
+// pane, export and the text encoding of the files' texts.
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QTableView>
+#include <QTimer>
+
+#include "app/detail_pane.h"
+#include "app/drop_opener.h"
+#include "app/encoding_menu.h"
+#include "app/export_action.h"
+#include "app/filter_bar.h"
+#include "app/main_window.h"
+#include "app/row_table_model.h"
+#include "shell/open_command.h"
+#include "views/event_detail.h"
+#include "views/row_filter.h"
+#include "views/select_view.h"
+
+namespace veltrix::app {
+
+void MainWindow::BuildExtras() {
+  setAcceptDrops(true);
+  exportDialog_ = std::make_unique<FileExportDialog>();
+
+  filterBar_ = new FilterBar(this);
+  addToolBar(Qt::TopToolBarArea, filterBar_);
+  connect(filterBar_, &FilterBar::criteriaChanged, this,
+          [this] { model_->SetFilter(filterBar_->criteria()); });
+  connect(model_, &RowTableModel::filterApplied, this, [this] {
+    filterBar_->SetColumns(session_.window.columns);
+    // The quick choices follow the view's columns, so the criteria may have changed; the
+    // filter applied again comes back here with equal criteria.
+    if (!(filterBar_->criteria() == model_->filter())) {
+      model_->SetFilter(filterBar_->criteria());
+      return;
+    }
+    ShowFilterStatus();
+    ShowEventDetail();
+  });
+
+  detailPane_ = new DetailPane(this);
+  addDockWidget(Qt::RightDockWidgetArea, detailPane_);
+  detailPane_->hide();
+  connect(detailPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (visible) ShowEventDetail();
+  });
+  connect(listView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this] { ShowEventDetail(); });
+
+  auto* options = findChild<QMenu*>(QStringLiteral("mnuOptions"));
+  options->addSeparator();
+  QAction* exportAction = options->addAction(QStringLiteral("Export..."));
+  exportAction->setObjectName(QStringLiteral("mnuExport"));
+  connect(exportAction, &QAction::triggered, this, &MainWindow::ExportCommand);
+  QAction* detail = detailPane_->toggleViewAction();
+  detail->setObjectName(QStringLiteral("mnuEventDetail"));
+  options->addAction(detail);
+  AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
+}
+
+// ---- Filter ----
+
+const WindowModel& MainWindow::ShownWindow() {
+  if (!model_->Filtered()) return session_.window;
+  shownWindow_ = WindowWithRows(session_.window, model_->ShownRows());
+  return *shownWindow_;
+}
+
+void MainWindow::ShowFilterStatus() {
+  if (model_->Filtered()) {
+    statusPanel_->setText(QString::fromStdString(
+        FilteredRowsText(static_cast<size_t>(model_->rowCount()), model_->TableRows())));
+  } else {
+    const std::string& text = session_.window.statusText;
+    statusPanel_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
+}
+
+// ---- Event detail ----
+
+void MainWindow::ShowEventDetail() {
+  if (detailPane_ == nullptr || detailPane_->isHidden()) return;
+  const QModelIndex current = listView_->currentIndex();
+  std::optional<EventDetail> detail;
+  if (current.isValid()) {
+    try {
+      const std::string view = session_.window.PressedView();
+      if (!eventIndex_ || eventIndex_->view() != view) eventIndex_ = BuildEventIndex(session_);
+      detail = DescribeEvent(session_, *eventIndex_, model_->TableRow(current.row()));
+    } catch (const std::exception&) {
+      // A file the index cannot walk has no detail; the list itself reports its faults.
+      detail.reset();
+    }
+  }
+  detailPane_->ShowDetail(detail);
+}
+
+// ---- Drag and drop ----
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (FirstLocalFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const std::optional<QString> path = FirstLocalFile(event->mimeData());
+  if (!path) return;
+  event->acceptProposedAction();
+  // Opened once the drop has returned, so the program the file came from is not held up.
+  QTimer::singleShot(0, this, [this, file = *path] { OpenDroppedFile(file); });
+}
+
+void MainWindow::OpenDroppedFile(const QString& path) {
+  if (commandDepth_ > 0) return;
+  const std::string file = QFile::encodeName(path).toStdString();
+  RunCommand("Action Bar Action", true, [&] { OpenFile(session_, file); });
+}
+
+// ---- Export ----
+
+void MainWindow::SetExportDialog(std::unique_ptr<ExportDialog> dialog) {
+  exportDialog_ = std::move(dialog);
+}
+
+void MainWindow::ExportCommand() {
+  const QString listed = QFile::decodeName(QByteArray::fromStdString(session_.window.fileName));
+  const std::optional<ExportChoice> choice =
+      exportDialog_->ChooseTarget(this, SuggestedExportPath(listed));
+  if (!choice) return;
+  const std::string path = QFile::encodeName(choice->path).toStdString();
+  RunCommand("ExportList", false, [&] {
+    ExportFile(ShownWindow(), {}, path, choice->format);
+    shownWindow_.reset();
+    session_.window.statusText = kExportCompleted;
+  });
+}
+
+// ---- Text encoding ----
+
+void MainWindow::SetTextEncoding(const QString& name) {
+  RunCommand("Text Encoding", true, [&] {
+    session_.codePage = CodePage(name.toStdString());
+    const std::string view = session_.window.PressedView();
+    if (!view.empty() && !session_.window.fileName.empty()) SelectView(session_, view);
+  });
+}
+
+}  // namespace veltrix::app
