@@ -1,5 +1,6 @@
 #include "core/failure.h"
 
+#include <cerrno>
 #include <limits>
 
 namespace veltrix {
@@ -50,6 +51,30 @@ Failure::Failure(int number, const std::string& description)
 
 void Raise(int number) {
   throw Failure(number);
+}
+
+int WriteFailureForErrno(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+      return kPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return kPermissionDenied;
+    case EEXIST:
+    case EISDIR:
+    case ELOOP:
+    case EBUSY:
+      return kPathFileAccessError;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return kDiskFull;
+    default:
+      return kDeviceIoError;
+  }
 }
 
 int16_t CheckedInt16(int64_t value) {

@@ -46,6 +46,9 @@ class Failure : public std::runtime_error {
 
 [[noreturn]] void Raise(int number);
 
+// The failure number of an error met while creating or writing a file (an errno value).
+int WriteFailureForErrno(int error);
+
 // Range checks for the 16- and 32-bit signed values the readers work with.
 int16_t CheckedInt16(int64_t value);
 int32_t CheckedInt32(int64_t value);

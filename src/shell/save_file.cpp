@@ -5,31 +5,11 @@
 
 #include <cerrno>
 
+#include "core/failure.h"
+
 namespace veltrix {
 
 namespace {
-
-int WriteFailureForErrno(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG:
-      return kPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return kPermissionDenied;
-    case EEXIST:
-    case EISDIR:
-    case ELOOP:
-      return kPathFileAccessError;
-    case ENOSPC:
-    case EDQUOT:
-      return kDiskFull;
-    default:
-      return kDeviceIoError;
-  }
-}
 
 void WriteAll(int fd, const std::vector<uint8_t>& bytes) {
   size_t done = 0;

@@ -8,35 +8,13 @@
 #include <filesystem>
 #include <random>
 
-#include "core/failure.h"
 #include "views/export_writers.h"
+
+#include "core/failure.h"
 
 namespace veltrix {
 
 namespace {
-
-int WriteFailureForErrno(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG:
-      return kPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return kPermissionDenied;
-    case EISDIR:
-    case ELOOP:
-    case EBUSY:
-      return kPathFileAccessError;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-      return kDiskFull;
-    default:
-      return kDeviceIoError;
-  }
-}
 
 [[noreturn]] void RaiseForErrno(int error) {
   Raise(WriteFailureForErrno(error));
