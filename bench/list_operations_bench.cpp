@@ -1,8 +1,6 @@
 // Sorting, searching and copying a listing of a million rows.
 #include <benchmark/benchmark.h>
 
-#include "core/session.h"
-#include "midi/midi_list.h"
 #include "tools/large_file.h"
 #include "views/clipboard_text.h"
 #include "views/list_search.h"
@@ -11,14 +9,7 @@
 namespace {
 
 const veltrix::WindowModel& Listed() {
-  static veltrix::WindowModel window = [] {
-    veltrix::Session session;
-    session.image = veltrix::FileImage(veltrix::bench::LargeFormat0File(1000000));
-    session.window.fileName = "large.mid";
-    veltrix::getMidiList(session);
-    return session.window;
-  }();
-  return window;
+  return veltrix::bench::ListedMillionEventWindow();
 }
 
 void SortBy(benchmark::State& state, size_t column) {
@@ -31,8 +22,12 @@ void SortBy(benchmark::State& state, size_t column) {
   }
 }
 
-void BM_SortByDelay(benchmark::State& state) { SortBy(state, 1); }
-void BM_SortByCommand(benchmark::State& state) { SortBy(state, 5); }
+void BM_SortByDelay(benchmark::State& state) {
+  SortBy(state, 1);
+}
+void BM_SortByCommand(benchmark::State& state) {
+  SortBy(state, 5);
+}
 
 void BM_PartialSearchWithoutHit(benchmark::State& state) {
   const auto& window = Listed();

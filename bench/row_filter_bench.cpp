@@ -1,22 +1,13 @@
 // The filter bar over a listing of a million rows: text, type and channel choices.
 #include <benchmark/benchmark.h>
 
-#include "core/session.h"
-#include "midi/midi_list.h"
 #include "tools/large_file.h"
 #include "views/row_filter.h"
 
 namespace {
 
 const veltrix::WindowModel& Listed() {
-  static veltrix::WindowModel window = [] {
-    veltrix::Session session;
-    session.image = veltrix::FileImage(veltrix::bench::LargeFormat0File(1000000));
-    session.window.fileName = "large.mid";
-    veltrix::getMidiList(session);
-    return session.window;
-  }();
-  return window;
+  return veltrix::bench::ListedMillionEventWindow();
 }
 
 void Filter(benchmark::State& state, const veltrix::RowFilterCriteria& criteria) {

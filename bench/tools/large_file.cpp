@@ -1,5 +1,8 @@
 #include "tools/large_file.h"
 
+#include "core/session.h"
+#include "midi/midi_list.h"
+
 #include <random>
 #include <vector>
 
@@ -25,8 +28,10 @@ void AddEvents(TrackBuilder& track, uint32_t events, std::mt19937& random) {
       track.Event(d, {0x90, n, v});
       noteStatusSet = true;
     } else if (k < 60) {
-      if (noteStatusSet) track.Event(d, {n, v});  // running status
-      else track.Event(d, {0x80, n, 0x40});
+      if (noteStatusSet)
+        track.Event(d, {n, v});  // running status
+      else
+        track.Event(d, {0x80, n, 0x40});
     } else if (k < 70) {
       track.Event(d, {0xB0, static_cast<uint8_t>(k % 12), v});
       noteStatusSet = false;
@@ -78,6 +83,17 @@ builder::Bytes LargeFormat1File(uint32_t events, int tracks, uint32_t seed) {
     file.Track(track);
   }
   return file.Build();
+}
+
+const WindowModel& ListedMillionEventWindow() {
+  static const WindowModel window = [] {
+    Session session;
+    session.image = FileImage(LargeFormat0File(1000000));
+    session.window.fileName = "large.mid";
+    getMidiList(session);
+    return session.window;
+  }();
+  return window;
 }
 
 }  // namespace veltrix::bench
