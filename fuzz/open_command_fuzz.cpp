@@ -2,8 +2,8 @@
 // the format-0 conversion of a file that is not format 0, the Midi listing), then every view
 // the view bar offers, then the lister's JSON rendering of one view. Besides crashes, hangs and
 // leaks it fails an input when a list has the wrong shape, a report names no known routine,
-// the work outgrows the input, the JSON does not parse, the user's file changes or a
-// temporary file stays behind.
+// the work outgrows the input, the JSON does not parse, the streamed listing differs from the
+// whole window's, the user's file changes or a temporary file stays behind.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +15,7 @@
 #include "fuzz_files.h"
 #include "json_check.h"
 #include "shell/open_command.h"
+#include "views/export_writers.h"
 #include "views/select_view.h"
 
 using namespace veltrix;
@@ -78,6 +79,27 @@ void ListAsJson(const std::string& path, const Choices& choices, size_t size) {
   if (!problem.empty()) Fail("the lister's JSON is malformed: %s", problem.c_str());
 }
 
+// veltrix-list writes the rows of a Midi listing as they are made; the text must equal the
+// rendering of the whole window afterwards.
+void CompareStreamedWithWhole(const std::string& path, const Choices& choices, size_t size) {
+  static constexpr const char* kFormats[] = {"tsv", "csv", "json"};
+  ListerOptions options;
+  options.file = path;
+  options.format = kFormats[(size / 3) % 3];
+  options.decodeSysex = choices.decodeSysex;
+  options.markRunningStatus = choices.markRunningStatus;
+  options.codePage = choices.codePage;
+  const ListerResult streamed = RunLister(options);
+  std::string whole;
+  ListFileWith(options, path,
+               [&](const WindowModel& window, const std::vector<std::string>& messages) {
+                 WriteWindow(options.format, window, messages,
+                             [&](std::string_view text) { whole.append(text); });
+               });
+  if (streamed.output != whole)
+    Fail("the streamed %s listing differs from the whole window's", options.format.c_str());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -89,6 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   OpenAndSwitchViews(path, choices, size);
   folder.CheckNoLeftovers();
   ListAsJson(path, choices, size);
+  folder.CheckNoLeftovers();
+  CompareStreamedWithWhole(path, choices, size);
   folder.CheckNoLeftovers();
   CheckUnchanged(path, data, size);
 

@@ -139,34 +139,95 @@ bool IsBatch(const ListerOptions& options) {
 }
 
 ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
-                          const WindowRenderer& render) {
+                          const WindowRenderer& render, RowStream* stream) {
   ListerResult result;
   Session session;
   session.codePage = CodePage(options.codePage);
   session.window.options.DecodeSysex = options.decodeSysex;
   session.window.options.MarkRunningStatus = options.markRunningStatus;
+  session.window.rowStream = stream;
   session.ConnectMessages([&](const std::string& text) { result.messages.push_back(text); });
 
   OpenOutcome outcome = OpenFile(session, path);
+  session.window.rowStream = nullptr;
   if (outcome == OpenOutcome::Listed && options.view != "Midi") SelectView(session, options.view);
   result.exitStatus = outcome == OpenOutcome::Listed ? 0 : 1;
   render(session.window, result.messages);
   return result;
 }
 
+void WriteWindow(const std::string& format, const WindowModel& window,
+                 const std::vector<std::string>& messages, const TextSink& write) {
+  if (format == "json")
+    WriteJson(window, messages, write);
+  else if (format == "csv")
+    WriteCsv(window, write);
+  else
+    WriteTsv(window, write);
+}
+
+namespace {
+
+// Writes the Midi listing's rows as they are made, so a large file's rows are never kept.
+class StreamedListing : public RowStream {
+ public:
+  StreamedListing(const std::string& format, const TextSink& write)
+      : json_(format == "json"),
+        table_(format == "csv" ? TableFormat::Csv : TableFormat::Tsv, write),
+        object_(write) {}
+
+  void BeginRows(const WindowModel& window) override {
+    begun_ = true;
+    if (json_)
+      object_.Begin(window);
+    else
+      table_.Header(window.columns);
+  }
+  void Row(const std::string_view* cells, size_t count) override {
+    if (json_)
+      object_.Row(cells, count);
+    else
+      table_.Row(cells, count);
+  }
+
+  // Writes what follows the rows; false when no listing began, so nothing was written.
+  bool Finish(const WindowModel& window, const std::vector<std::string>& messages) {
+    if (!begun_) return false;
+    if (json_)
+      object_.End(window, messages);
+    else
+      table_.Flush();
+    return true;
+  }
+
+ private:
+  bool json_;
+  bool begun_ = false;
+  TableTextWriter table_;
+  JsonWindowWriter object_;
+};
+
+}  // namespace
+
 ListerResult RunLister(const ListerOptions& options, const TextSink& sink) {
   std::string output;
   TextSink write = sink ? sink : [&](std::string_view text) { output.append(text); };
-  ListerResult result =
-      ListFileWith(options, options.file,
-                   [&](const WindowModel& window, const std::vector<std::string>& messages) {
-                     if (options.format == "json")
-                       WriteJson(window, messages, write);
-                     else if (options.format == "csv")
-                       WriteCsv(window, write);
-                     else
-                       WriteTsv(window, write);
-                   });
+  auto writeWhole = [&](const WindowModel& window, const std::vector<std::string>& messages) {
+    WriteWindow(options.format, window, messages, write);
+  };
+  ListerResult result;
+  if (options.view == "Midi") {
+    // Only the Midi view is written as it is made: another view replaces the Midi rows.
+    StreamedListing listing(options.format, write);
+    result = ListFileWith(
+        options, options.file,
+        [&](const WindowModel& window, const std::vector<std::string>& messages) {
+          if (!listing.Finish(window, messages)) writeWhole(window, messages);
+        },
+        &listing);
+  } else {
+    result = ListFileWith(options, options.file, writeWhole);
+  }
   result.output = std::move(output);
   return result;
 }

@@ -48,8 +48,14 @@ ListerResult RunLister(const ListerOptions& options, const TextSink& write = nul
 // and the texts of its message boxes to `render`. Safe to run on several threads at once.
 using WindowRenderer =
     std::function<void(const WindowModel& window, const std::vector<std::string>& messages)>;
+// With a `stream` the Midi listing's rows go to it as they are made instead of into the
+// window.
 ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
-                          const WindowRenderer& render);
+                          const WindowRenderer& render, RowStream* stream = nullptr);
+
+// The window in the lister's one-file format: tsv, csv or json.
+void WriteWindow(const std::string& format, const WindowModel& window,
+                 const std::vector<std::string>& messages, const TextSink& write);
 
 extern const char* const kListerHelp;
 

@@ -1,7 +1,6 @@
 #include "core/number_text.h"
 
 #include <charconv>
-#include <cstring>
 
 namespace veltrix {
 
@@ -22,10 +21,15 @@ constexpr char kDigitPairs[] =
 // The decimal digits of a value, padded with leading zeros to `width`, with its sign. Two
 // digits a step: the listing writes several numbers for every event.
 size_t WriteDigits(char* out, int64_t value, int width) {
-  char digits[24];
-  char* end = digits + sizeof digits;
-  char* p = end;
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  int digits = 1;
+  for (uint64_t power = 10; digits < 20 && magnitude >= power; power *= 10) ++digits;
+  size_t at = 0;
+  if (value < 0) out[at++] = '-';
+  for (int zeros = width - digits; zeros > 0; --zeros) out[at++] = '0';
+  at += static_cast<size_t>(digits);
+  // The digits are written from the last one back, straight into `out`.
+  char* p = out + at;
   while (magnitude >= 100) {
     const char* pair = kDigitPairs + 2 * (magnitude % 100);
     magnitude /= 100;
@@ -39,11 +43,7 @@ size_t WriteDigits(char* out, int64_t value, int width) {
   } else {
     *--p = static_cast<char>('0' + magnitude);
   }
-  while (end - p < width) *--p = '0';
-  size_t at = 0;
-  if (value < 0) out[at++] = '-';
-  std::memcpy(out + at, p, static_cast<size_t>(end - p));
-  return at + static_cast<size_t>(end - p);
+  return at;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/row_table.h"
@@ -28,13 +29,25 @@ struct Options {
 
 // The sort setting of the list: it stays between clicks, listings and views.
 struct ListSort {
-  int order = 1;  // 0 ascending, 1 descending; starts descending so the first click ascends
-  size_t key = 0;  // the column sorted by
+  int order = 1;        // 0 ascending, 1 descending; starts descending so the first click ascends
+  size_t key = 0;       // the column sorted by
   bool sorted = false;  // once switched on, every later listing is sorted the same way
 };
 
 // The view keys of the Viewbar buttons, in button order.
 inline constexpr std::array<const char*, 4> kViewKeys = {"Midi", "Casm", "Ots", "Mfd"};
+
+struct WindowModel;
+
+// Takes the rows of a Midi listing as they are made, in place of the row table: the lister
+// writes a listing out at once instead of keeping rows it would only read back once.
+class RowStream {
+ public:
+  virtual ~RowStream() = default;
+  // Called once the columns, caption and pressed view are set, before the first row.
+  virtual void BeginRows(const WindowModel& window) = 0;
+  virtual void Row(const std::string_view* cells, size_t count) = 0;
+};
 
 // Everything the main window shows, as plain data. The readers write into it; the Qt window
 // and the lister only present it.
@@ -66,6 +79,10 @@ struct WindowModel {
 
   Options options;
   ListSort sort;
+
+  // When set, the next Midi listing hands its rows to it, once, and leaves `rows` empty;
+  // an unsorted listing only, since sorting needs every row first.
+  RowStream* rowStream = nullptr;
 
   // The key of the pressed view button, or "" when none is pressed.
   std::string PressedView() const {

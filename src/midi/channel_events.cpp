@@ -118,13 +118,11 @@ void AppendSigned(std::string& out, int value) {
   out.append(digits, 1 + FormatDecimal(digits + 1, value));
 }
 
-std::string ChannelEventText(Session& session, int kind) {
+void AppendChannelEventText(Session& session, int kind, std::string& text) {
   // Only the bytes the event has are read: a one-byte event at the end of the file is whole.
   int dataBytes = kDataBytesByKind[kind];
   uint8_t d1 = dataBytes >= 1 ? session.image.at(int64_t{session.ReadPos} + 1) : 0;
   uint8_t d2 = dataBytes >= 2 ? session.image.at(int64_t{session.ReadPos} + 2) : 0;
-  std::string text;
-  text.reserve(48);
   char note[24];
   switch (kind) {
     case 9:
@@ -164,19 +162,28 @@ std::string ChannelEventText(Session& session, int kind) {
     default:
       break;
   }
-  return text;
 }
 
 }  // namespace
 
-std::string GetMidiEvent(Session& session, int status, int) {
+void AppendMidiEvent(Session& session, int status, std::string& text) {
   int kind = status / 16;
   if (kind < 0 || kind > 15) kind = 0;
   // The length is known before any data byte is read, so a truncated event still lets the
   // walk step over what it claims to hold.
   session.EventLength = kDataBytesByKind[kind];
-  return Guarded(session.reporter, "GetMidiEvent", std::string(),
-                 [&] { return ChannelEventText(session, kind); });
+  const size_t before = text.size();
+  bool decoded = Guarded(session.reporter, "GetMidiEvent", false, [&] {
+    AppendChannelEventText(session, kind, text);
+    return true;
+  });
+  if (!decoded) text.resize(before);
+}
+
+std::string GetMidiEvent(Session& session, int status, int) {
+  std::string text;
+  AppendMidiEvent(session, status, text);
+  return text;
 }
 
 std::string NoteName(const Session& session, int note) {

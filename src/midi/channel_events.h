@@ -10,6 +10,8 @@ namespace veltrix {
 // byte. Sets EventLength to the number of data bytes and does not move ReadPos. A failure is
 // reported as "GetMidiEvent" and gives the empty text.
 std::string GetMidiEvent(Session& session, int status, int channel);
+// The same text appended to `text`, so a walk can reuse one buffer for every event.
+void AppendMidiEvent(Session& session, int status, std::string& text);
 
 // A note name with its octave: 60 gives "C  5". Reports as "NoteName".
 std::string NoteName(const Session& session, int note);

@@ -82,7 +82,7 @@ void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
     if (status == 0xF7) {
       SkipEscapeEvent(session);
     } else {
-      event.command = GetMidiEvent(session, status, event.channel);
+      AppendMidiEvent(session, status, event.command);
       session.ReadPos = Advance(session.ReadPos, session.EventLength);
     }
   }

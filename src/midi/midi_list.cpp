@@ -1,6 +1,7 @@
 #include "midi/midi_list.h"
 
 #include <limits>
+#include <utility>
 
 #include "core/number_text.h"
 #include "midi/event_walk.h"
@@ -51,7 +52,7 @@ void SetDataLabels(Session& session) {
   window.lblFilename = FileNamePart(window.fileName);
 }
 
-void Walk(Session& session) {
+void Walk(Session& session, RowStream* stream) {
   WindowModel& window = session.window;
   session.ReadPos = 21;
   session.TrackLength = FirstTrackLength(session.image);
@@ -86,7 +87,10 @@ void Walk(Session& session) {
         {channel, event.channel ? FormatDecimal(channel, event.channel) : 0},
         event.type,
         event.command};
-    window.rows.AddRow(cells, std::size(cells));
+    if (stream)
+      stream->Row(cells, std::size(cells));
+    else
+      window.rows.AddRow(cells, std::size(cells));
   }
 
   window.listVisible = true;
@@ -107,9 +111,12 @@ void getMidiList(Session& session) {
   columns[2].header = "Measure";
   window.SetColumns(std::move(columns));
   window.busy = true;
+  RowStream* stream = std::exchange(window.rowStream, nullptr);
+  if (window.sort.sorted) stream = nullptr;
+  if (stream) stream->BeginRows(window);
   Guarded(session.reporter, "getMidiList", 0, [&] {
     try {
-      Walk(session);
+      Walk(session, stream);
     } catch (...) {
       window.lblWarning = "File has errors";
       window.listVisible = true;

@@ -29,24 +29,54 @@ bool HasTsvSpecial(uint64_t word) {
          0;
 }
 
-bool HasTsvSpecialIn(std::string_view cell) {
-  const char* p = cell.data();
-  const char* end = p + cell.size();
-  for (uint64_t word; end - p >= 8; p += 8) {
-    std::memcpy(&word, p, 8);
-    if (HasTsvSpecial(word)) return true;
+uint64_t LoadWord(const char* in) {
+  uint64_t word;
+  std::memcpy(&word, in, 8);
+  return word;
+}
+
+uint32_t LoadHalf(const char* in) {
+  uint32_t half;
+  std::memcpy(&half, in, 4);
+  return half;
+}
+
+// Copies the cell to `out` and tells whether it holds TAB, CR, LF or backslash. Most cells
+// are a few bytes long, so both are done in whole words (overlapping at the end) without
+// reading outside the cell and without a call.
+bool CopyTsvCell(char* out, std::string_view cell) {
+  const char* in = cell.data();
+  const size_t size = cell.size();
+  if (size >= 8) {
+    bool special = false;
+    for (size_t at = 0; at + 8 <= size; at += 8) {
+      uint64_t word = LoadWord(in + at);
+      special |= HasTsvSpecial(word);
+      std::memcpy(out + at, &word, 8);
+    }
+    uint64_t last = LoadWord(in + size - 8);
+    std::memcpy(out + size - 8, &last, 8);
+    return special || HasTsvSpecial(last);
   }
-  for (; p != end; ++p)
-    if (kTsvSpecial[static_cast<unsigned char>(*p)]) return true;
-  return false;
+  if (size >= 4) {
+    uint32_t first = LoadHalf(in), last = LoadHalf(in + size - 4);
+    std::memcpy(out, &first, 4);
+    std::memcpy(out + size - 4, &last, 4);
+    return HasTsvSpecial(uint64_t{first} | uint64_t{last} << 32);
+  }
+  if (size == 0) return false;
+  // One to three bytes: the first, the middle and the last cover them all.
+  const char a = in[0], b = in[size / 2], c = in[size - 1];
+  out[0] = a;
+  out[size / 2] = b;
+  out[size - 1] = c;
+  return kTsvSpecial[static_cast<unsigned char>(a)] || kTsvSpecial[static_cast<unsigned char>(b)] ||
+         kTsvSpecial[static_cast<unsigned char>(c)];
 }
 
 // Writes the cell with TAB, CR, LF and backslash escaped; `out` has room for twice its size.
 char* WriteTsvCell(char* out, std::string_view cell) {
-  if (!HasTsvSpecialIn(cell)) {
-    if (!cell.empty()) std::memcpy(out, cell.data(), cell.size());
-    return out + cell.size();
-  }
+  if (!CopyTsvCell(out, cell)) return out + cell.size();
   for (char c : cell) {
     switch (c) {
       case '\t':
@@ -72,67 +102,94 @@ char* WriteTsvCell(char* out, std::string_view cell) {
   return out;
 }
 
-void AppendCsvCell(std::string_view cell, std::string& out) {
+// Writes the cell RFC 4180 style, quoted when it holds a comma, a quote, CR or LF; `out`
+// has room for twice its size and two more.
+char* WriteCsvCell(char* out, std::string_view cell) {
   if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out.append(cell);
-    return;
+    if (!cell.empty()) std::memcpy(out, cell.data(), cell.size());
+    return out + cell.size();
   }
-  out.push_back('"');
+  *out++ = '"';
   for (char c : cell) {
-    if (c == '"') out.push_back('"');
-    out.push_back(c);
+    if (c == '"') *out++ = '"';
+    *out++ = c;
   }
-  out.push_back('"');
+  *out++ = '"';
+  return out;
 }
 
 constexpr size_t kPieceSize = size_t{1} << 20;
 
-void FlushIfFull(std::string& out, const TextSink* write) {
-  if (write && out.size() >= kPieceSize) {
-    (*write)(out);
-    out.clear();
+template <class Writer>
+void WriteRows(const RowTable& rows, Writer& writer) {
+  std::vector<std::string_view> cells(rows.ColumnCount());
+  for (size_t r = 0; r < rows.size(); ++r) {
+    rows.CellsOf(r, cells.data());
+    writer.Row(cells.data(), cells.size());
   }
 }
 
-void FlushRest(std::string& out, const TextSink* write) {
-  if (write && !out.empty()) {
-    (*write)(out);
-    out.clear();
-  }
-}
-
-template <class CellWriter>
-void AppendTable(const WindowModel& window, char separator, const char* lineEnd,
-                 CellWriter writeCell, std::string& out, const TextSink* write = nullptr) {
-  const size_t columns = window.columns.size();
-  for (size_t c = 0; c < columns; ++c) {
-    if (c) out.push_back(separator);
-    writeCell(window.columns[c].header, out);
-  }
-  out.append(lineEnd);
-  const size_t rows = window.rows.size();
-  std::vector<std::string_view> cells(window.rows.ColumnCount());
-  const size_t shown = std::min(columns, cells.size());
-  for (size_t r = 0; r < rows; ++r) {
-    window.rows.CellsOf(r, cells.data());
-    for (size_t c = 0; c < columns; ++c) {
-      if (c) out.push_back(separator);
-      if (c < shown) writeCell(cells[c], out);
-    }
-    out.append(lineEnd);
-    FlushIfFull(out, write);
-  }
-  FlushRest(out, write);
+void WriteTable(const WindowModel& window, TableFormat format, const TextSink& write) {
+  TableTextWriter writer(format, write);
+  writer.Header(window.columns);
+  WriteRows(window.rows, writer);
+  writer.Flush();
 }
 
 }  // namespace
+
+TableTextWriter::TableTextWriter(TableFormat format, const TextSink& write)
+    : format_(format), write_(write), buffer_(2 * kPieceSize) {}
+
+char* TableTextWriter::Room(size_t bound) {
+  if (used_ + bound > buffer_.size()) {
+    Flush();
+    if (bound > buffer_.size()) buffer_.resize(bound);
+  }
+  return buffer_.data() + used_;
+}
+
+void TableTextWriter::Header(const std::vector<Column>& columns) {
+  columns_ = columns.size();
+  std::vector<std::string_view> headers;
+  for (const Column& column : columns) headers.push_back(column.header);
+  Row(headers.data(), headers.size());
+}
+
+void TableTextWriter::Row(const std::string_view* cells, size_t count) {
+  count = std::min(count, columns_);
+  const bool tsv = format_ == TableFormat::Tsv;
+  size_t bound = 3 * columns_ + 2;
+  for (size_t c = 0; c < count; ++c) bound += 2 * cells[c].size();
+  char* out = Room(bound);
+  for (size_t c = 0; c < columns_; ++c) {
+    if (c) *out++ = tsv ? '\t' : ',';
+    if (c < count) out = tsv ? WriteTsvCell(out, cells[c]) : WriteCsvCell(out, cells[c]);
+  }
+  if (!tsv) *out++ = '\r';
+  *out++ = '\n';
+  used_ = static_cast<size_t>(out - buffer_.data());
+}
+
+void TableTextWriter::Flush() {
+  if (used_) write_(std::string_view(buffer_.data(), used_));
+  used_ = 0;
+}
 
 void AppendTsv(const WindowModel& window, std::string& out) {
   WriteTsv(window, [&](std::string_view text) { out.append(text); });
 }
 
 void AppendCsv(const WindowModel& window, std::string& out) {
-  AppendTable(window, ',', "\r\n", AppendCsvCell, out);
+  WriteCsv(window, [&](std::string_view text) { out.append(text); });
+}
+
+void WriteTsv(const WindowModel& window, const TextSink& write) {
+  WriteTable(window, TableFormat::Tsv, write);
+}
+
+void WriteCsv(const WindowModel& window, const TextSink& write) {
+  WriteTable(window, TableFormat::Csv, write);
 }
 
 void AppendJsonString(std::string_view text, std::string& out) {
@@ -168,124 +225,96 @@ void AppendJsonString(std::string_view text, std::string& out) {
   out.push_back('"');
 }
 
-void WriteTsv(const WindowModel& window, const TextSink& write) {
-  // Rows are written straight into one buffer, handed on whenever it is nearly full.
-  const size_t columns = window.columns.size();
-  std::vector<char> buffer(2 * kPieceSize);
-  size_t used = 0;
-  auto reserve = [&](size_t bound) {
-    if (used + bound <= buffer.size()) return;
-    write(std::string_view(buffer.data(), used));
-    used = 0;
-    if (bound > buffer.size()) buffer.resize(bound);
-  };
-  auto writeLine = [&](const std::string_view* cells, size_t count) {
-    size_t bound = columns + 1;
-    for (size_t c = 0; c < count; ++c) bound += 2 * cells[c].size();
-    reserve(bound);
-    char* out = buffer.data() + used;
-    for (size_t c = 0; c < columns; ++c) {
-      if (c) *out++ = '\t';
-      if (c < count) out = WriteTsvCell(out, cells[c]);
-    }
-    *out++ = '\n';
-    used = static_cast<size_t>(out - buffer.data());
-  };
-  std::vector<std::string_view> cells;
-  for (const Column& column : window.columns) cells.push_back(column.header);
-  writeLine(cells.data(), cells.size());
-  cells.assign(window.rows.ColumnCount(), {});
-  const size_t shown = std::min(columns, cells.size());
-  for (size_t r = 0; r < window.rows.size(); ++r) {
-    window.rows.CellsOf(r, cells.data());
-    writeLine(cells.data(), shown);
-  }
-  if (used) write(std::string_view(buffer.data(), used));
-}
-
-void WriteCsv(const WindowModel& window, const TextSink& write) {
-  std::string out;
-  AppendTable(window, ',', "\r\n", AppendCsvCell, out, &write);
-}
-
 namespace {
 
-// What sets a JSON line apart from the JSON object: a leading "path" and no line breaks.
-struct JsonShape {
-  const std::string_view* path = nullptr;
-  const char* rowBreak = "\n";
-};
+void WriteJsonObject(const WindowModel& window, const std::vector<std::string>& messages,
+                     JsonWindowWriter& writer) {
+  writer.Begin(window);
+  WriteRows(window.rows, writer);
+  writer.End(window, messages);
+}
 
 }  // namespace
 
-static void AppendJsonPieces(const WindowModel& window, const std::vector<std::string>& messages,
-                             std::string& out, const TextSink* write, JsonShape shape = {});
-
 void AppendJson(const WindowModel& window, const std::vector<std::string>& messages,
                 std::string& out) {
-  AppendJsonPieces(window, messages, out, nullptr);
+  WriteJson(window, messages, [&](std::string_view text) { out.append(text); });
 }
 
 void WriteJson(const WindowModel& window, const std::vector<std::string>& messages,
                const TextSink& write) {
-  std::string out;
-  AppendJsonPieces(window, messages, out, &write);
+  JsonWindowWriter writer(write);
+  WriteJsonObject(window, messages, writer);
 }
 
 void WriteJsonLine(const WindowModel& window, const std::vector<std::string>& messages,
                    std::string_view path, const TextSink& write) {
-  std::string out;
-  AppendJsonPieces(window, messages, out, &write, JsonShape{&path, ""});
+  JsonWindowWriter writer(write, &path);
+  WriteJsonObject(window, messages, writer);
 }
 
-static void AppendJsonPieces(const WindowModel& window, const std::vector<std::string>& messages,
-                             std::string& out, const TextSink* write, JsonShape shape) {
-  out.push_back('{');
-  if (shape.path) {
-    out.append("\"path\":");
-    AppendJsonString(*shape.path, out);
-    out.push_back(',');
+JsonWindowWriter::JsonWindowWriter(const TextSink& write, const std::string_view* path)
+    : write_(write), path_(path), rowBreak_(path ? "" : "\n") {}
+
+void JsonWindowWriter::FlushIfFull() {
+  if (out_.size() >= kPieceSize) {
+    write_(out_);
+    out_.clear();
   }
-  out.append("\"caption\":");
-  AppendJsonString(window.caption, out);
-  out.append(",\"view\":");
-  AppendJsonString(window.PressedView(), out);
-  out.append(",\"columns\":[");
+}
+
+void JsonWindowWriter::Begin(const WindowModel& window) {
+  out_.push_back('{');
+  if (path_) {
+    out_.append("\"path\":");
+    AppendJsonString(*path_, out_);
+    out_.push_back(',');
+  }
+  out_.append("\"caption\":");
+  AppendJsonString(window.caption, out_);
+  out_.append(",\"view\":");
+  AppendJsonString(window.PressedView(), out_);
+  out_.append(",\"columns\":[");
   for (size_t c = 0; c < window.columns.size(); ++c) {
-    if (c) out.push_back(',');
-    AppendJsonString(window.columns[c].header, out);
+    if (c) out_.push_back(',');
+    AppendJsonString(window.columns[c].header, out_);
   }
-  out.append("],\"rows\":[");
-  const size_t columns = window.rows.ColumnCount();
-  for (size_t r = 0; r < window.rows.size(); ++r) {
-    if (r) out.push_back(',');
-    out.append(shape.rowBreak).push_back('[');
-    for (size_t c = 0; c < columns; ++c) {
-      if (c) out.push_back(',');
-      AppendJsonString(window.rows.Cell(r, c), out);
-    }
-    out.push_back(']');
-    FlushIfFull(out, write);
+  out_.append("],\"rows\":[");
+}
+
+void JsonWindowWriter::Row(const std::string_view* cells, size_t count) {
+  if (!firstRow_) out_.push_back(',');
+  firstRow_ = false;
+  out_.append(rowBreak_).push_back('[');
+  for (size_t c = 0; c < count; ++c) {
+    if (c) out_.push_back(',');
+    AppendJsonString(cells[c], out_);
   }
-  out.append("],\"labels\":{\"filename\":");
-  AppendJsonString(window.lblFilename, out);
-  out.append(",\"tracks\":");
-  AppendJsonString(window.lblTracks, out);
-  out.append(",\"ticks\":");
-  AppendJsonString(window.LblTicksPerQtrNote, out);
-  out.append(",\"length\":");
-  AppendJsonString(window.lblTracklength, out);
-  out.append("},\"warning\":");
-  AppendJsonString(window.lblWarning, out);
-  out.append(",\"status\":");
-  AppendJsonString(window.statusText, out);
-  out.append(",\"messages\":[");
+  out_.push_back(']');
+  FlushIfFull();
+}
+
+void JsonWindowWriter::End(const WindowModel& window, const std::vector<std::string>& messages) {
+  out_.append("],\"labels\":{\"filename\":");
+  AppendJsonString(window.lblFilename, out_);
+  out_.append(",\"tracks\":");
+  AppendJsonString(window.lblTracks, out_);
+  out_.append(",\"ticks\":");
+  AppendJsonString(window.LblTicksPerQtrNote, out_);
+  out_.append(",\"length\":");
+  AppendJsonString(window.lblTracklength, out_);
+  out_.append("},\"warning\":");
+  AppendJsonString(window.lblWarning, out_);
+  out_.append(",\"status\":");
+  AppendJsonString(window.statusText, out_);
+  out_.append(",\"messages\":[");
   for (size_t m = 0; m < messages.size(); ++m) {
-    if (m) out.push_back(',');
-    AppendJsonString(messages[m], out);
+    if (m) out_.push_back(',');
+    AppendJsonString(messages[m], out_);
   }
-  out.append("]}\n");
-  FlushRest(out, write);
+  out_.append("]}\n");
+  write_(out_);
+  out_.clear();
 }
 
 }  // namespace veltrix

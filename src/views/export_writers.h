@@ -35,4 +35,47 @@ void AppendJson(const WindowModel& window, const std::vector<std::string>& messa
 // A JSON string literal of UTF-8 text.
 void AppendJsonString(std::string_view text, std::string& out);
 
+enum class TableFormat { Tsv, Csv };
+
+// Writes a table as TSV or CSV a line at a time into one buffer, handed to `write` whenever
+// it is nearly full and by Flush. Lines have as many cells as the header; missing cells are
+// empty, surplus cells are dropped.
+class TableTextWriter {
+ public:
+  TableTextWriter(TableFormat format, const TextSink& write);
+  void Header(const std::vector<Column>& columns);
+  void Row(const std::string_view* cells, size_t count);
+  void Flush();
+
+ private:
+  char* Room(size_t bound);
+
+  TableFormat format_;
+  const TextSink& write_;
+  size_t columns_ = 0;
+  std::vector<char> buffer_;
+  size_t used_ = 0;
+};
+
+// Writes the window's JSON object in three steps, so its rows can be written as they are
+// made: Begin writes everything before the rows (caption, view, columns), End everything
+// after them (labels, warning, status, messages).
+class JsonWindowWriter {
+ public:
+  // With a `path` the object is one line of a JSON Lines stream with "path" first.
+  explicit JsonWindowWriter(const TextSink& write, const std::string_view* path = nullptr);
+  void Begin(const WindowModel& window);
+  void Row(const std::string_view* cells, size_t count);
+  void End(const WindowModel& window, const std::vector<std::string>& messages);
+
+ private:
+  void FlushIfFull();
+
+  const TextSink& write_;
+  const std::string_view* path_;
+  const char* rowBreak_;
+  bool firstRow_ = true;
+  std::string out_;
+};
+
 }  // namespace veltrix

@@ -112,6 +112,56 @@ TEST(Lister, ExitStatusAndMessagesFollowTheOpenCommand) {
   EXPECT_EQ(result.messages[0], "This file is Not found.");
 }
 
+// veltrix-list writes a Midi listing's rows as they are made; the text must be the one the
+// whole window gives, whatever state the file leaves the window in.
+TEST(Lister, StreamedListingEqualsTheWholeWindow) {
+  testing::TempDir folder;
+  builder::TrackBuilder track;
+  track.Meta(0, 0x03, "Tab\there\\").TimeSignature(0, 3, 2).Tempo(0, 400000);
+  for (uint8_t n = 0; n < 40; ++n) track.Event(n * 7, {0x90, n, 100}).Event(5, {n, 0});
+  track.Sysex(3, {0x43, 0x10, 0x4C, 0x08, 0x00, 0x07, 0x01, 0xF7}).Meta(0, 0x01, "a,\"b\"\r\n");
+  builder::Bytes whole = testing::SingleTrackFile(builder::TrackBuilder(track).EndOfTrack());
+  builder::Bytes cut(whole.begin(), whole.end() - 30);
+  builder::Bytes noEnd = testing::SingleTrackFile(track);
+  builder::Bytes longLength = builder::SmfBuilder()
+                                  .TrackWithLength(builder::TrackBuilder(track).EndOfTrack(), 9000)
+                                  .Build();
+  builder::Bytes format1 = builder::SmfBuilder(1)
+                               .Track(builder::TrackBuilder().Tempo(0, 500000).EndOfTrack())
+                               .Track(builder::TrackBuilder(track).EndOfTrack())
+                               .Build();
+  builder::Bytes noGrid = testing::SingleTrackFile(builder::TrackBuilder(track).EndOfTrack(), 0);
+  const std::pair<const char*, builder::Bytes> files[] = {
+      {"whole.mid", whole},     {"cut.mid", cut},
+      {"no-end.mid", noEnd},    {"long.mid", longLength},
+      {"format1.mid", format1}, {"no-grid.mid", noGrid},
+      {"empty.mid", {}},        {"riff.mid", {'R', 'I', 'F', 'F'}}};
+  for (const auto& [name, bytes] : files) {
+    const std::string path = folder.File(name);
+    builder::WriteFile(path, bytes);
+    for (const char* format : {"tsv", "csv", "json"}) {
+      for (bool decode : {true, false}) {
+        ListerOptions options;
+        options.file = path;
+        options.format = format;
+        options.decodeSysex = decode;
+        options.markRunningStatus = !decode;
+        const ListerResult streamed = RunLister(options);
+        std::string expected;
+        const ListerResult kept =
+            ListFileWith(options, path,
+                         [&](const WindowModel& window, const std::vector<std::string>& messages) {
+                           WriteWindow(options.format, window, messages,
+                                       [&](std::string_view text) { expected.append(text); });
+                         });
+        EXPECT_EQ(streamed.output, expected) << name << " " << format;
+        EXPECT_EQ(streamed.messages, kept.messages) << name << " " << format;
+        EXPECT_EQ(streamed.exitStatus, kept.exitStatus) << name << " " << format;
+      }
+    }
+  }
+}
+
 TEST(Lister, BinaryPrintsTsvAndReportsUsageErrors) {
   testing::TempDir folder;
   std::string path = folder.File("a.mid");
