@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+#include <vector>
+
 #include "core/failure.h"
 #include "core/hex_text.h"
 #include "core/number_text.h"
@@ -17,6 +21,28 @@ TEST(NumberText, SignedAndPlainDifferOnlyInTheLeadingBlank) {
                         Case{2147483647, " 2147483647", "2147483647"}}) {
     EXPECT_EQ(SignedNumberText(c.value), c.signedText);
     EXPECT_EQ(PlainNumberText(c.value), c.plainText);
+  }
+}
+
+// The listing writes every number with FormatDecimal / FormatZeroPadded; each digit-count
+// boundary and both ends of the range against the library's own conversion.
+TEST(NumberText, FormattedDigitsMatchAPlainConversionAtEveryBoundary) {
+  std::vector<int64_t> values = {
+      0, INT64_MAX, INT64_MIN, INT64_MIN + 1, 1000000000000000000, -1000000000000000000};
+  for (int64_t power = 1; power <= INT64_MAX / 10; power *= 10)
+    for (int64_t value : {power - 1, power, power + 1, 10 * power - 1})
+      for (int64_t sign : {1, -1}) values.push_back(sign * value);
+  for (int64_t value : values) {
+    const std::string plain = std::to_string(value);
+    char out[48];
+    EXPECT_EQ(std::string(out, FormatDecimal(out, value)), plain) << value;
+    for (int width : {0, 1, 3, 6, 20}) {
+      std::string digits = value < 0 ? plain.substr(1) : plain;
+      if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
+      EXPECT_EQ(std::string(out, FormatZeroPadded(out, value, width)),
+                (value < 0 ? "-" : "") + digits)
+          << value << " width " << width;
+    }
   }
 }
 

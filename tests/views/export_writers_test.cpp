@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "views/export_writers.h"
+
+namespace veltrix {
+namespace {
+
+std::string EscapedTsv(std::string_view cell) {
+  std::string out;
+  for (char c : cell) {
+    if (c == '\t')
+      out += "\\t";
+    else if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\\')
+      out += "\\\\";
+    else
+      out += c;
+  }
+  return out;
+}
+
+std::string QuotedCsv(std::string_view cell) {
+  if (cell.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(cell);
+  std::string out = "\"";
+  for (char c : cell) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::vector<Column> Header(std::initializer_list<const char*> names) {
+  std::vector<Column> columns;
+  for (const char* name : names) columns.push_back(Column{name, 0, Alignment::Left, ""});
+  return columns;
+}
+
+std::string Table(TableFormat format, const std::vector<Column>& header,
+                  const std::vector<std::vector<std::string_view>>& rows) {
+  std::string out;
+  const TextSink write = [&](std::string_view text) { out.append(text); };
+  TableTextWriter writer(format, write);
+  writer.Header(header);
+  for (const auto& row : rows) writer.Row(row.data(), row.size());
+  writer.Flush();
+  return out;
+}
+
+// Cells are scanned and copied a word at a time: every length around the word sizes, with
+// each special byte at every position (and none), among other cells in the same line.
+TEST(TableTextWriter, EveryCellLengthAndSpecialPositionIsEscaped) {
+  for (size_t length = 0; length <= 20; ++length) {
+    for (char special : {'\t', '\r', '\n', '\\', ',', '"'}) {
+      for (size_t at = 0; at <= length; ++at) {
+        std::string cell(length, 'x');
+        for (size_t i = 0; i < length; ++i) cell[i] = static_cast<char>('a' + i);
+        if (at < length) cell[at] = special;
+        const std::vector<Column> header = Header({"A", "B", "C"});
+        const std::vector<std::string_view> row = {"1", cell, "\\z"};
+        EXPECT_EQ(Table(TableFormat::Tsv, header, {row}),
+                  "A\tB\tC\n1\t" + EscapedTsv(cell) + "\t\\\\z\n")
+            << length << " " << at;
+        EXPECT_EQ(Table(TableFormat::Csv, header, {row}),
+                  "A,B,C\r\n1," + QuotedCsv(cell) + ",\\z\r\n")
+            << length << " " << at;
+      }
+    }
+  }
+}
+
+TEST(TableTextWriter, LinesTakeTheHeadersCellCountAndLongCellsStayWhole) {
+  const std::vector<Column> header = Header({"A", "B"});
+  EXPECT_EQ(Table(TableFormat::Tsv, header, {{"1"}, {"1", "2", "3"}, {}}), "A\tB\n1\t\n1\t2\n\t\n");
+  // Larger than the writer's buffer, and spread over several pieces with small rows.
+  const std::string huge(5'000'000, 'h');
+  std::vector<std::vector<std::string_view>> rows(100'000, {"r", "s"});
+  rows.push_back({huge, "\t"});
+  const std::string text = Table(TableFormat::Tsv, header, rows);
+  ASSERT_EQ(text.size(), 4 + 100'000 * 4 + huge.size() + 4);
+  EXPECT_EQ(text.substr(text.size() - 4), "\t\\t\n");
+  EXPECT_EQ(text.compare(4 + 100'000 * 4, huge.size(), huge), 0);
+}
+
+}  // namespace
+}  // namespace veltrix
