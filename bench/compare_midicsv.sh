@@ -16,9 +16,9 @@ trap 'rm -rf "$work"' EXIT
 file="$work/large.mid"
 "$build/veltrix-make-large" "$file" "$events"
 
-best() {  # best wall time of three runs, in seconds
+best() {  # best wall time of five runs, in seconds
   local best=""
-  for _ in 1 2 3; do
+  for _ in 1 2 3 4 5; do
     local start end t
     start=$(date +%s.%N)
     "$@" >/dev/null 2>&1 || true
