@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace veltrix {
 
@@ -295,18 +296,18 @@ void JsonWindowWriter::Row(const std::string_view* cells, size_t count) {
 }
 
 void JsonWindowWriter::End(const WindowModel& window, const std::vector<std::string>& messages) {
-  out_.append("],\"labels\":{\"filename\":");
-  AppendJsonString(window.lblFilename, out_);
-  out_.append(",\"tracks\":");
-  AppendJsonString(window.lblTracks, out_);
-  out_.append(",\"ticks\":");
-  AppendJsonString(window.LblTicksPerQtrNote, out_);
-  out_.append(",\"length\":");
-  AppendJsonString(window.lblTracklength, out_);
-  out_.append("},\"warning\":");
-  AppendJsonString(window.lblWarning, out_);
-  out_.append(",\"status\":");
-  AppendJsonString(window.statusText, out_);
+  // Each text with what goes before it: the end of the rows, the labels, warning, status.
+  const std::pair<const char*, const std::string*> texts[] = {
+      {"],\"labels\":{\"filename\":", &window.lblFilename},
+      {",\"tracks\":", &window.lblTracks},
+      {",\"ticks\":", &window.LblTicksPerQtrNote},
+      {",\"length\":", &window.lblTracklength},
+      {"},\"warning\":", &window.lblWarning},
+      {",\"status\":", &window.statusText}};
+  for (const auto& [lead, text] : texts) {
+    out_.append(lead);
+    AppendJsonString(*text, out_);
+  }
   out_.append(",\"messages\":[");
   for (size_t m = 0; m < messages.size(); ++m) {
     if (m) out_.push_back(',');
