@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -295,15 +294,7 @@ TEST(BatchLister, BinaryListsSeveralFilesAndRefusesBadJobs) {
   const std::string a = folder.File("a.mid"), b = folder.File("b.mid");
   builder::WriteFile(a, NotesFile(1));
   builder::WriteFile(b, NotesFile(2));
-  auto run = [](const std::string& command, int& status) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) out.append(buffer, got);
-    status = WEXITSTATUS(pclose(pipe.release()));
-    return out;
-  };
+  const auto run = testing::RunCommand;
   const std::string binary = VELTRIX_LIST_BINARY;
   int status = -1;
   std::string out = run(binary + " --jobs 2 '" + b + "' '" + a + "'", status);

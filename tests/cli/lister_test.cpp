@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
 
 #include "cli/lister.h"
 #include "core/window_model.h"
@@ -167,15 +166,7 @@ TEST(Lister, BinaryPrintsTsvAndReportsUsageErrors) {
   std::string path = folder.File("a.mid");
   builder::WriteFile(
       path, testing::SingleTrackFile(builder::TrackBuilder().Event(0, {0xC0, 1}).EndOfTrack()));
-  auto run = [](const std::string& command, int& status) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) out.append(buffer, got);
-    status = WEXITSTATUS(pclose(pipe.release()));
-    return out;
-  };
+  const auto run = testing::RunCommand;
   int status = -1;
   std::string out = run(std::string(VELTRIX_LIST_BINARY) + " '" + path + "'", status);
   EXPECT_EQ(status, 0);

@@ -1,6 +1,9 @@
 #include "support/test_support.h"
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -78,6 +81,18 @@ Listing ListBytes(const builder::Bytes& bytes, const std::string& view, Options 
 
 builder::Bytes SingleTrackFile(const builder::TrackBuilder& track, uint16_t division) {
   return builder::SmfBuilder(0, division).Track(track).Build();
+}
+
+std::string RunCommand(const std::string& command, int& status) {
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) throw std::runtime_error("cannot run " + command);
+  std::string out;
+  char buffer[4096];
+  size_t got;
+  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
+  const int result = pclose(pipe);
+  status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+  return out;
 }
 
 }  // namespace veltrix::testing

@@ -60,4 +60,7 @@ Listing ListFile(const std::string& path, const std::string& view = "Midi", Opti
 // A format-0 file of one track holding the given track.
 builder::Bytes SingleTrackFile(const builder::TrackBuilder& track, uint16_t division = 480);
 
+// Runs a shell command and gives what it wrote to standard output; `status` is its exit status.
+std::string RunCommand(const std::string& command, int& status);
+
 }  // namespace veltrix::testing
