@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
-
 #include "json_value.h"
 #include "style_fixtures.h"
 
@@ -13,13 +10,8 @@ namespace {
 JsonValue ListWithBinary(const std::string& arguments, const std::string& path) {
   std::string command =
       std::string(VELTRIX_LIST_BINARY) + " --format json " + arguments + " '" + path + "'";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) throw std::runtime_error("cannot run " + command);
-  std::string out;
-  char buffer[4096];
-  size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) out.append(buffer, got);
-  return JsonReader(out).Read();
+  int status = 0;
+  return JsonReader(testing::RunCommand(command, status)).Read();
 }
 
 TEST(ListerBinary, CasmViewOfABuiltStyle) {
