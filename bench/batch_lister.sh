@@ -22,21 +22,10 @@ for ((i = 0; i < files; i++)); do
   "$build/veltrix-make-large" "$folder/song$i.mid" $((500 + (i * 7919) % 7500))
 done
 
-best() {  # best wall time of $runs runs, in seconds
-  local best=""
-  for ((r = 0; r < runs; r++)); do
-    local start end t
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || true
-    end=$(date +%s.%N)
-    t=$(echo "$end - $start" | bc -l)
-    if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
-  done
-  echo "$best"
-}
+. "$here/bench/best_time.sh"
 
-one=$(best "$build/veltrix-list" --recursive "$work/songs" --format jsonl --jobs 1)
-default=$(best "$build/veltrix-list" --recursive "$work/songs" --format jsonl)
+one=$(best "$runs" "$build/veltrix-list" --recursive "$work/songs" --format jsonl --jobs 1)
+default=$(best "$runs" "$build/veltrix-list" --recursive "$work/songs" --format jsonl)
 printf 'files: %s, %s bytes, %s processors\n' "$files" "$(du -sb "$work/songs" | cut -f1)" "$(nproc)"
 printf 'veltrix-list --jobs 1:  %.3f s\n' "$one"
 printf 'veltrix-list (default): %.3f s\n' "$default"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Lists a generated format-0 file of EVENTS events (default 1,000,000) with veltrix-list and
-# with midicsv, and prints both wall times, their ratio and veltrix-list's peak memory per event.
+# with midicsv, and prints both wall times (best of five runs), their ratio and veltrix-list's
+# peak memory per event.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 events=${1:-1000000}
@@ -16,21 +17,10 @@ trap 'rm -rf "$work"' EXIT
 file="$work/large.mid"
 "$build/veltrix-make-large" "$file" "$events"
 
-best() {  # best wall time of five runs, in seconds
-  local best=""
-  for _ in 1 2 3 4 5; do
-    local start end t
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || true
-    end=$(date +%s.%N)
-    t=$(echo "$end - $start" | bc -l)
-    if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
-  done
-  echo "$best"
-}
+. "$here/bench/best_time.sh"
 
-veltrix=$(best "$build/veltrix-list" --format tsv "$file")
-midicsv=$(best midicsv "$file")
+veltrix=$(best 5 "$build/veltrix-list" --format tsv "$file")
+midicsv=$(best 5 midicsv "$file")
 peak_kb=$( { /usr/bin/time -f '%M' "$build/veltrix-list" --format tsv "$file" >/dev/null; } 2>&1 | tail -1)
 printf 'file: %s events, %s bytes\n' "$events" "$(stat -c %s "$file")"
 printf 'veltrix-list --format tsv: %.3f s\n' "$veltrix"
