@@ -31,6 +31,8 @@ const char* const kListerHelp =
     "json: one object with caption, view, columns, rows, labels (filename, tracks,\n"
     "     ticks, length), warning, status and messages.\n"
     "jsonl: one line per file holding the json object with \"path\" as its first member.\n"
+    "json and jsonl are always UTF-8: bytes of a path or text that are not UTF-8 (a file\n"
+    "     name written on another system) become U+FFFD there; tsv and csv keep the bytes.\n"
     "\n"
     "Several files (several FILE arguments, or --recursive, which may be given more than\n"
     "once and mixed with FILEs) are listed in parallel and printed in argument order.\n"

@@ -6,8 +6,11 @@
 
 namespace veltrix {
 
-// Run-time failure numbers. They keep the numbering users of the original Windows
-// program know from its messages, so a report reads the same on every platform.
+// Failure numbers, one for each kind of run-time failure: 5 to 13 are failures of a
+// computation (a call out of its range, an overflow, no memory, an index past the data, a
+// division by zero, a text that is not a number); 53 to 76 are failures of the file system,
+// each of which has a message of its own for the user; 384 is a window that cannot be sized.
+// The numbers are part of the messages the user sees and of veltrix-list's output.
 enum FailureNumber : int {
   kInvalidCall = 5,
   kOverflow = 6,

@@ -68,19 +68,20 @@ uint32_t WriteWholeFile(const char* path, const std::vector<uint8_t>& bytes) {
   struct stat info {};
   if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return kWriteFailed;
   size_t done = 0;
-  bool written = true;
+  int error = 0;
   while (done < bytes.size()) {
     ssize_t put = write(file.get(), bytes.data() + done, bytes.size() - done);
     if (put < 0) {
       if (errno == EINTR) continue;
-      written = false;
+      error = errno;
       break;
     }
     done += static_cast<size_t>(put);
   }
-  if (!file.Close()) written = false;
-  if (!written) {
+  if (!file.Close() && error == 0) error = errno;
+  if (error != 0) {
     unlink(path);
+    errno = error;  // the caller learns why the write failed
     return kWriteFailed;
   }
   return kOk;

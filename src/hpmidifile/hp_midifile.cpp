@@ -7,6 +7,8 @@
 #include "hpmidifile/smf_reader.h"
 
 namespace hpmidifile {
+static_assert(kWriteFailed == HP_WRITE_FAILED);
+
 namespace {
 
 // The object behind a handle: the last file loaded, when its load succeeded.

@@ -13,6 +13,10 @@ extern "C" {
 #define HP_EXPORT
 #endif
 
+// The failure number of HP_Save when the target cannot be created or written; errno then
+// tells why (no room, no permission, ...), so a caller can try another folder or say so.
+#define HP_WRITE_FAILED 11u
+
 HP_EXPORT void* HP_Init();
 HP_EXPORT uint32_t HP_Load(void* handle, const char* path);
 HP_EXPORT uint32_t HP_Save(void* handle, const char* path, int32_t mode);

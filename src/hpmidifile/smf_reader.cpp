@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -142,8 +143,12 @@ void Read(SmfFile& file) {
   if (format > 2) throw ReadFailure{kUnknownFormat};
   reader.Take(headerLength - (reader.position() - headerStart));
 
+  // The tracks the header declares are the song: a sequencer may keep private data in an
+  // MTrk chunk behind them precisely so that other readers leave it out. A header that
+  // declares no track at all is plainly wrong; then every MTrk chunk is taken.
+  const size_t wantedTracks = declaredTracks == 0 ? SIZE_MAX : declaredTracks;
   // A few stray bytes after the last chunk are not a chunk and are left alone.
-  while (reader.remaining() >= 8) {
+  while (reader.remaining() >= 8 && file.tracks.size() < wantedTracks) {
     bool isTrack = reader.TagIs("MTrk");
     reader.Take(4);
     uint32_t length = reader.Number32();

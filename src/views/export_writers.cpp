@@ -7,6 +7,8 @@
 #include <cstring>
 #include <utility>
 
+#include "core/utf8_text.h"
+
 namespace veltrix {
 
 namespace {
@@ -195,8 +197,9 @@ void WriteCsv(const WindowModel& window, const TextSink& write) {
 
 void AppendJsonString(std::string_view text, std::string& out) {
   out.push_back('"');
-  for (char c : text) {
-    unsigned char u = static_cast<unsigned char>(c);
+  for (size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    const auto u = static_cast<unsigned char>(c);
     switch (c) {
       case '"':
         out.append("\\\"");
@@ -218,8 +221,17 @@ void AppendJsonString(std::string_view text, std::string& out) {
           char escape[8];
           std::snprintf(escape, sizeof escape, "\\u%04x", u);
           out.append(escape);
-        } else {
+        } else if (u < 0x80) {
           out.push_back(c);
+        } else {
+          // JSON must be UTF-8: bytes that are not (a file name from another system, say)
+          // become U+FFFD, one for each maximal ill-formed run.
+          const Utf8Step step = NextUtf8Step(text.substr(at));
+          if (step.valid)
+            out.append(text.substr(at, step.length));
+          else
+            out.append(kReplacementCharacter);
+          at += step.length - 1;
         }
     }
   }

@@ -182,6 +182,22 @@ TEST(Conversion, LongDeltaTimesKeepTheirValue) {
   EXPECT_EQ(Convert(source).output, expected);
 }
 
+TEST(Conversion, OnlyTheTracksTheHeaderDeclaresAreMerged) {
+  const TrackBuilder song = TrackBuilder().Event(0, {0x90, 0x3C, 0x64}).EndOfTrack(10);
+  const TrackBuilder privateData = TrackBuilder().Meta(0, 0x7F, "private").EndOfTrack();
+  Bytes twoChunks = SmfBuilder(1, 480).Track(song).Track(privateData).TrackCount(1).Build();
+  Conversion result = Convert(twoChunks);
+  ASSERT_EQ(result.load, 0u);
+  ASSERT_EQ(result.save, 0u);
+  EXPECT_EQ(result.output, Format0(song));
+
+  // A header declaring no track at all is wrong; every chunk is taken then.
+  Bytes zeroDeclared = SmfBuilder(1, 480).Track(song).Track(privateData).TrackCount(0).Build();
+  result = Convert(zeroDeclared);
+  ASSERT_EQ(result.save, 0u);
+  EXPECT_GT(result.output.size(), Format0(song).size());
+}
+
 TEST(Conversion, OtherChunksAndLongerHeadersAreSkipped) {
   Bytes source;
   builder::Append(source, "MThd");

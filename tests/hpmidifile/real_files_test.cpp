@@ -49,7 +49,9 @@ class Reader {
     uint64_t declaredTracks = Number(2);
     file.division = static_cast<uint16_t>(Number(2));
     pos_ = headerEnd;
-    while (pos_ + 8 <= bytes_.size()) {
+    // The song is the tracks the header declares (all chunks when it declares none).
+    const uint64_t wanted = declaredTracks == 0 ? UINT64_MAX : declaredTracks;
+    while (pos_ + 8 <= bytes_.size() && file.tracks < wanted) {
       bool track = Tag() == "MTrk";
       pos_ += 4;
       uint64_t length = Number(4);

@@ -146,7 +146,7 @@ TEST_P(NothingLeftBehind, NeitherTheCopyNorItsFolder) {
 INSTANTIATE_TEST_SUITE_P(Files, NothingLeftBehind,
                          ::testing::Values("good.mid", "good.kar", "bad.mid", "bad.kar"));
 
-TEST(ConvertToFormat0, WithoutATemporaryFolderTheFileIsListedAsLoaded) {
+TEST(ConvertToFormat0, AnUnusableTemporaryFolderFallsBackToTmp) {
   testing::TempDir sources;
   const std::string path = sources.File("song.mid");
   builder::WriteFile(path, ThreeTrackFile());
@@ -155,10 +155,29 @@ TEST(ConvertToFormat0, WithoutATemporaryFolderTheFileIsListedAsLoaded) {
     TemporaryFolderSetting setting(sources.File("missing"));
     listing = testing::ListFile(path);
   }
-  // Quietly the file as it is: the walk sees only the first track.
   EXPECT_TRUE(listing.messages.empty());
-  EXPECT_EQ(listing.RowCount(), 2u);
-  EXPECT_EQ(listing.window.lblTracks, "Tracks:  3");
+  EXPECT_EQ(listing.RowCount(), 8u);
+  EXPECT_EQ(listing.window.lblTracks, "Tracks:  1");
+}
+
+TEST(ConvertToFormat0, NoUsableFolderIsReportedAndNothingIsListed) {
+  testing::TempDir sources;
+  const std::string path = sources.File("song.mid");
+  const Bytes bytes = ThreeTrackFile();
+  builder::WriteFile(path, bytes);
+  builder::WriteFile(sources.File("plain-file"), {1});
+  Session session;
+  std::vector<ErrorReport> reports;
+  session.reporter.SetSink([&](const ErrorReport& report) { reports.push_back(report); });
+  session.window.fileName = path;
+  session.image = LoadFileImage(path);
+  const std::string result =
+      ConvertToFormat0(session, {sources.File("missing"), sources.File("plain-file")});
+  EXPECT_EQ(result, "failed");
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].routine, "ConvertToFormat0");
+  EXPECT_EQ(reports[0].number, kPathNotFound);  // the last folder's failure: not a folder
+  EXPECT_EQ(session.image.bytes(), bytes);      // the image is still the unconverted file
 }
 
 }  // namespace

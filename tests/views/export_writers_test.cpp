@@ -89,5 +89,30 @@ TEST(TableTextWriter, LinesTakeTheHeadersCellCountAndLongCellsStayWhole) {
   EXPECT_EQ(text.compare(4 + 100'000 * 4, huge.size(), huge), 0);
 }
 
+// Ill-formed UTF-8 becomes U+FFFD, one for each maximal subpart, as the Unicode Standard's
+// own example (its table 3-8) shows; well-formed sequences at the edges of each length pass.
+TEST(JsonString, IsAlwaysValidUtf8) {
+  const std::string fffd = "\xEF\xBF\xBD";
+  const std::pair<std::string, std::string> cases[] = {
+      {"a\xF1\x80\x80\xE1\x80\xC2"
+       "b\x80"
+       "c\x80\xBF"
+       "d",
+       "a" + fffd + fffd + fffd + "b" + fffd + "c" + fffd + fffd + "d"},
+      {"\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF",
+       "\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"},
+      {"\xC0\xAF", fffd + fffd},                        // overlong "/"
+      {"\xED\xA0\x80", fffd + fffd + fffd},             // a surrogate
+      {"\xF4\x90\x80\x80", fffd + fffd + fffd + fffd},  // above U+10FFFF
+      {"caf\xE9", "caf" + fffd},                        // Latin-1, cut at the end
+      {"\xE9t\xE9", fffd + "t" + fffd},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    std::string out;
+    AppendJsonString(bytes, out);
+    EXPECT_EQ(out, "\"" + expected + "\"");
+  }
+}
+
 }  // namespace
 }  // namespace veltrix
