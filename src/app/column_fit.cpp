@@ -1,5 +1,7 @@
 #include "app/column_fit.h"
 
+#include "app/display_text.h"
+
 #include <QString>
 #include <algorithm>
 #include <functional>
@@ -12,8 +14,7 @@ namespace {
 
 int TextWidth(const QFontMetrics& metrics, std::string_view text) {
   text = text.substr(0, kFitMeasuredBytes);
-  return metrics.horizontalAdvance(
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  return metrics.horizontalAdvance(DisplayText(text));
 }
 
 // For each column, the rows whose cells are the longest, by byte count: one cheap pass over

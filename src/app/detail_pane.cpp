@@ -1,5 +1,7 @@
 #include "app/detail_pane.h"
 
+#include "app/display_text.h"
+
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 
@@ -19,7 +21,7 @@ QString DetailText(const EventDetail& detail) {
   for (const HexDumpLine& line : detail.dump)
     text += QString::fromLatin1(HexDumpLineText(line).c_str()) + u'\n';
   text += u'\n';
-  text += QString::fromUtf8(detail.command.data(), static_cast<qsizetype>(detail.command.size()));
+  text += DisplayText(detail.command);
   return text;
 }
 

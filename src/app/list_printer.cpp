@@ -1,5 +1,7 @@
 #include "app/list_printer.h"
 
+#include "app/display_text.h"
+
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -27,15 +29,9 @@ QFont PrintFont(int pointSize, bool bold) {
   return font;
 }
 
-// A cell as one line of print: control characters (a tab or line feed in a meta text) would
-// move the text out of its cell, so they print as blanks.
+// A cell as one line of print, as the list shows it.
 QString PrintText(std::string_view cell) {
-  QString text = QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
-  for (QChar& c : text)
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::LineSeparator ||
-        c == QChar::ParagraphSeparator)
-      c = u' ';
-  return text;
+  return DisplayText(cell);
 }
 
 // The column widths on a page `available` wide: all as wide as their widest text when that

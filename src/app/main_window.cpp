@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 #include <limits>
 
@@ -70,9 +71,13 @@ QFont WindowFont() {
   return font;
 }
 
-// A tool bar lies over its frame, below the frame's caption.
-QRect ToolBarPlace(const QRect& frame) {
-  return frame.adjusted(4, 14, -4, -2);
+// The room a tool bar's buttons need: the bar's own width hint, and the tallest button (the
+// bar's height hint adds margins a bar over a frame does without).
+QSize ToolBarNeed(const QToolBar* bar) {
+  int height = 0;
+  for (const QToolButton* button : bar->findChildren<QToolButton*>())
+    if (button->isVisibleTo(bar)) height = std::max(height, button->sizeHint().height());
+  return QSize(bar->sizeHint().width(), height);
 }
 
 std::vector<std::string> HeaderTexts(const WindowModel& window) {
@@ -105,6 +110,7 @@ MainWindow::MainWindow(std::unique_ptr<MessagePresenter> presenter,
   BuildExtras();
   ConnectModel();
   ShowModel();
+  LayoutControls();
 
   const QSize client = DesignClientSize();
   resize(client.width(),
@@ -169,8 +175,10 @@ void MainWindow::BuildControls() {
   statusPanel_->setObjectName(QStringLiteral("StatusBar1Panel1"));
   statusPanel_->setTextFormat(Qt::PlainText);
   statusBar()->addWidget(statusPanel_, 1);
-
-  LayoutListArea();
+  rowCountPanel_ = new QLabel(statusBar());
+  rowCountPanel_->setObjectName(QStringLiteral("StatusBar1Panel2"));
+  rowCountPanel_->setTextFormat(Qt::PlainText);
+  statusBar()->addPermanentWidget(rowCountPanel_);
 }
 
 void MainWindow::BuildMenus() {
@@ -201,6 +209,8 @@ void MainWindow::BuildMenus() {
     option->setCheckable(true);
   connect(mnuDecode_, &QAction::triggered, this, [this](bool checked) {
     session_.window.options.DecodeSysex = checked;
+    // With no file there is nothing to list again: the toggle only changes the option.
+    if (session_.image.FileLength() == 0) return;
     RunCommand("getMidiList", true, [this] { getMidiList(session_); });
   });
   connect(mnuHideGridlines_, &QAction::triggered, this, [this](bool checked) {
@@ -221,7 +231,7 @@ QAction* MainWindow::AddToolButton(QToolBar* bar, const ToolButton& button) {
 }
 
 void MainWindow::BuildToolBars() {
-  auto makeBar = [this](const char* name, QGroupBox* frame) {
+  auto makeBar = [this](const char* name) {
     auto* bar = new QToolBar(client_);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setMovable(false);
@@ -230,11 +240,10 @@ void MainWindow::BuildToolBars() {
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     bar->setContentsMargins(0, 0, 0, 0);
     bar->layout()->setSpacing(0);
-    bar->setGeometry(ToolBarPlace(frame->geometry()));
-    return bar;
+    return bar;  // LayoutControls places it over its frame
   };
 
-  viewBar_ = makeBar("Viewbar", frameViewBar_);
+  viewBar_ = makeBar("Viewbar");
   viewBar_->setToolTip(QStringLiteral("Select data view"));
   auto* group = new QActionGroup(viewBar_);
   group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -248,7 +257,7 @@ void MainWindow::BuildToolBars() {
     connect(action, &QAction::triggered, this, [this, key] { ViewBarAction(key); });
   }
 
-  actionBar_ = makeBar("ActionBar", frameActionBar_);
+  actionBar_ = makeBar("ActionBar");
   bool first = true;
   for (const ToolButton& button : kActionButtons) {
     if (!first) actionBar_->addSeparator();
@@ -340,6 +349,10 @@ QString MainWindow::statusText() const {
   return statusPanel_->text();
 }
 
+QString MainWindow::rowCountText() const {
+  return rowCountPanel_->text();
+}
+
 void MainWindow::ShowModel() {
   const WindowModel& window = session_.window;
   setWindowTitle(WindowTitleText(window.caption));
@@ -348,6 +361,7 @@ void MainWindow::ShowModel() {
   lblTicksPerQtrNote_->setText(Text(window.LblTicksPerQtrNote));
   lblTracklength_->setText(Text(window.lblTracklength));
   lblWarning_->setText(Text(window.lblWarning));
+  LayoutControls();
   ShowFilterStatus();
   for (size_t i = 0; i < viewActions_.size(); ++i)
     viewActions_[i]->setChecked(window.viewPressed[i]);
@@ -406,15 +420,47 @@ void MainWindow::ApplyColumnWidths() {
     header->resizeSection(c, widths[static_cast<size_t>(c)]);
 }
 
-void MainWindow::LayoutListArea() {
-  const ListArea area = ListAreaFor(client_->size());
+void MainWindow::LayoutControls() {
+  if (viewBar_ == nullptr || actionBar_ == nullptr) return;  // not built yet
+  TopNeeds needs;
+  needs.filename = lblFilename_->sizeHint();
+  needs.tracks = lblTracks_->sizeHint();
+  needs.ticks = lblTicksPerQtrNote_->sizeHint();
+  needs.length = lblTracklength_->sizeHint();
+  needs.viewBar = ToolBarNeed(viewBar_);
+  needs.actionBar = ToolBarNeed(actionBar_);
+  needs.frameTitleHeight = frameData_->fontMetrics().height();
+  const TopLayout top = LayoutTop(needs);
+  frameFilename_->setGeometry(top.frameFilename);
+  lblFilename_->setGeometry(top.lblFilename);
+  frameData_->setGeometry(top.frameData);
+  lblTracks_->setGeometry(top.lblTracks);
+  lblTicksPerQtrNote_->setGeometry(top.lblTicks);
+  lblTracklength_->setGeometry(top.lblLength);
+  frameViewBar_->setGeometry(top.frameViewBar);
+  frameActionBar_->setGeometry(top.frameActionBar);
+  viewBar_->setGeometry(top.viewBar);
+  actionBar_->setGeometry(top.actionBar);
+
+  const ListArea area = ListAreaFor(client_->size(), top.listTop);
   listView_->setGeometry(area.list);
-  lblWarning_->move(lblWarning_->x(), area.warningTop);
-  pbr1_->move(pbr1_->x(), area.warningTop);
+  const QRect warningDesign = PlaceOf("lblWarning");
+  const QSize warningNeed = lblWarning_->sizeHint();
+  const QRect warning(warningDesign.left(), area.warningTop,
+                      std::max(warningDesign.width(), warningNeed.width()),
+                      std::max(warningDesign.height(), warningNeed.height()));
+  lblWarning_->setGeometry(warning);
+  const QRect barDesign = PlaceOf("pbr1");
+  const int barLeft =
+      std::max(barDesign.left(), warning.right() + barDesign.left() - warningDesign.right());
+  pbr1_->setGeometry(barLeft, area.warningTop, barDesign.width(), barDesign.height());
+  client_->setMinimumSize(MinimumClientSize(top, pbr1_->geometry().right() + 1));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == client_ && event->type() == QEvent::Resize) LayoutListArea();
+  if (watched == client_ &&
+      (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+    LayoutControls();
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -112,7 +112,8 @@ class MainWindow : public QMainWindow {
   Session& session() { return session_; }
   QTableView* listView() const { return listView_; }
   RowTableModel* tableModel() const { return model_; }
-  QString statusText() const;
+  QString statusText() const;    // panel 1: the texts the commands set
+  QString rowCountText() const;  // panel 2: "N of M rows" while a filter is on
 
  signals:
   // The listing moved the progress bar (emitted on every move, repainted far less often).
@@ -141,7 +142,8 @@ class MainWindow : public QMainWindow {
   void ShowMessage(const std::string& text);
   void RememberColumnFit(bool fitHeader);
   void ApplyColumnWidths();
-  void LayoutListArea();
+  // Places every control for its text and the client size (labels never cut off).
+  void LayoutControls();
   void ShowSortIndicator();
   void SelectListRow(int32_t row);
   void RunSearch(bool exactMatch);
@@ -183,6 +185,7 @@ class MainWindow : public QMainWindow {
   QLabel* lblTracklength_ = nullptr;
   QLabel* lblWarning_ = nullptr;
   QLabel* statusPanel_ = nullptr;
+  QLabel* rowCountPanel_ = nullptr;
   QProgressBar* pbr1_ = nullptr;
   QTableView* listView_ = nullptr;
   RowTableModel* model_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/row_table_model.h"
 
+#include "app/display_text.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -77,9 +79,8 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const {
     return {};
   switch (role) {
     case Qt::DisplayRole: {
-      std::string_view cell =
-          window_.rows.Cell(TableRow(index.row()), static_cast<size_t>(index.column()));
-      return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+      return DisplayText(
+          window_.rows.Cell(TableRow(index.row()), static_cast<size_t>(index.column())));
     }
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(

@@ -73,14 +73,15 @@ const WindowModel& MainWindow::ShownWindow() {
   return *shownWindow_;
 }
 
+// Panel 1 keeps the texts the program sets ("Copy completed", the sort hint); the row count
+// of a filtered list has a panel of its own.
 void MainWindow::ShowFilterStatus() {
-  if (model_->Filtered()) {
-    statusPanel_->setText(QString::fromStdString(
-        FilteredRowsText(static_cast<size_t>(model_->rowCount()), model_->TableRows())));
-  } else {
-    const std::string& text = session_.window.statusText;
-    statusPanel_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  }
+  const std::string& text = session_.window.statusText;
+  statusPanel_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  rowCountPanel_->setText(model_->Filtered()
+                              ? QString::fromStdString(FilteredRowsText(
+                                    static_cast<size_t>(model_->rowCount()), model_->TableRows()))
+                              : QString());
 }
 
 // ---- Event detail ----

@@ -45,13 +45,37 @@ QSize DesignClientSize();
 // The status bar's height, in pixels.
 int StatusBarHeight();
 
+// The top of the window laid out for what its texts need. Each label is at least as large as
+// its text, each frame grows around its labels or tool bar, and a control to the right of a
+// grown one moves right (one below moves down) by as much, so order and gaps stay as designed.
+struct TopNeeds {
+  QSize filename, tracks, ticks, length;  // the labels' size hints
+  QSize viewBar, actionBar;               // the tool bars' size hints
+  int frameTitleHeight = 0;               // the height of a frame's caption
+};
+struct TopLayout {
+  QRect frameFilename, lblFilename, frameData, lblTracks, lblTicks, lblLength;
+  QRect frameViewBar, frameActionBar, viewBar, actionBar;
+  int listTop = 0;
+  int width = 0;  // the client width the top needs, its right margin included
+};
+TopLayout LayoutTop(const TopNeeds& needs);
+
+// The smallest list the window keeps: a header and a few rows.
+inline constexpr QSize kMinimumListSize{160, 96};
+
 // Where the list, the warning label and the progress bar go in a client area (above the
-// status bar) of the given size: the list takes all extra width and height, the warning
-// and the progress bar stay 100 twips under it, and nothing shrinks below its start size.
+// status bar) of the given size, with the list's top at `listTop`: the list takes all the
+// width and height the client leaves, but never less than its minimum, and the warning and
+// the progress bar stay 100 twips under it.
 struct ListArea {
   QRect list;
   int warningTop;
 };
+ListArea ListAreaFor(QSize client, int listTop);
 ListArea ListAreaFor(QSize client);
+// The client size below which the list would be smaller than its minimum or the controls
+// would overlap, for a top laid out as `top`.
+QSize MinimumClientSize(const TopLayout& top, int bottomWidth);
 
 }  // namespace veltrix::app

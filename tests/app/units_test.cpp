@@ -77,7 +77,8 @@ class UnitsTest : public QObject {
     ListArea area = ListAreaFor(design + QSize(40, 30));
     QCOMPARE(area.list, QRect(6, 114, 649, 475));
     QCOMPARE(area.warningTop, 114 + 475 + 7);
-    QCOMPARE(ListAreaFor(QSize(100, 100)).list, QRect(6, 114, 609, 445));
+    QCOMPARE(ListAreaFor(QSize(100, 100)).list, QRect(QPoint(6, 114), kMinimumListSize));
+    QCOMPARE(ListAreaFor(design, 150).list, QRect(6, 150, 609, 409));
   }
 
   void titleKeepsBracketedStars() {

@@ -209,11 +209,19 @@ class WindowCommandsTest : public QObject {
     QCOMPARE(ui.Cell(kSysexRow, 5), decoded);
   }
 
-  void decodeOptionWithNoFileReportsTheEmptyListing() {
+  void optionsWithNoFileOnlyChangeTheOption() {
     WindowUnderTest ui;
+    ui.window->LoadCommandLine("");
     ui.Trigger("mnuDecode");
-    QCOMPARE(ui.messages->messages.size(), 1);
-    QCOMPARE(LabelText(ui, "lblWarning"), QString("File has errors"));
+    ui.Trigger("mnuRunningStatus");
+    QVERIFY(ui.messages->messages.isEmpty());
+    QCOMPARE(LabelText(ui, "lblWarning"), QString());
+    QVERIFY(!ui.window->session().options().DecodeSysex);
+    QVERIFY(ui.window->session().options().MarkRunningStatus);
+    // The changed option holds for the next file.
+    TestFiles files;
+    ui.OpenThroughMenu(files.Write("song.mid", SmallSong()));
+    QCOMPARE(ui.Cell(kSysexRow, 5), QString("43 10 4C 00 F7 "));
   }
 
   void runningStatusMarkShowsFromTheNextListing() {
@@ -324,7 +332,7 @@ class WindowCommandsTest : public QObject {
     QCOMPARE(ui.window->findChild<QProgressBar*>("pbr1")->value(), 0);
   }
 
-  void resizingGrowsTheListAndNeverShrinksIt() {
+  void resizingMovesTheListsEdgesWithTheWindow() {
     WindowUnderTest ui;
     QWidget* list = ui.window->listView();
     QWidget* warning = ui.window->findChild<QWidget*>("lblWarning");
@@ -339,9 +347,10 @@ class WindowCommandsTest : public QObject {
     QCOMPARE(warning->x(), 8);
     QCOMPARE(ui.window->findChild<QWidget*>("Frame2")->geometry(), QRect(284, 47, 331, 62));
 
+    // Narrower than the top row the window cannot get; lower it can, down to the list's minimum.
     ui.window->resize(windowStart - QSize(200, 200));
-    QTRY_COMPARE(list->geometry(), start);
-    QCOMPARE(warning->y(), start.bottom() + 1 + 7);
+    QTRY_COMPARE(list->geometry(), QRect(start.topLeft(), start.size() - QSize(0, 200)));
+    QCOMPARE(warning->y(), start.bottom() - 200 + 1 + 7);
   }
 };
 

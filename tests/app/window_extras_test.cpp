@@ -145,13 +145,13 @@ class WindowExtrasTest : public QObject {
 
     bar->textField()->setText(QStringLiteral("note ON"));
     QCOMPARE(Column0(ui), QStringList({"000030", "000034"}));
-    QCOMPARE(ui.window->statusText(), QString("2 of 6 rows"));
+    QCOMPARE(ui.window->rowCountText(), QString("2 of 6 rows"));
 
     bar->textField()->clear();
     bar->typeChoice()->setCurrentText(QStringLiteral("Midi Event"));
     bar->channelChoice()->setCurrentIndex(bar->channelChoice()->findData(1));
     QCOMPARE(Column0(ui), QStringList({"000034", "000048", "000052"}));
-    QCOMPARE(ui.window->statusText(), QString("3 of 6 rows"));
+    QCOMPARE(ui.window->rowCountText(), QString("3 of 6 rows"));
 
     bar->typeChoice()->setCurrentIndex(0);
     bar->channelChoice()->setCurrentIndex(0);
@@ -174,7 +174,7 @@ class WindowExtrasTest : public QObject {
     ui.window->session().window.rows.Clear();
     ui.ShowList(kEventColumns, kEventRows);
     QCOMPARE(Column0(ui), QStringList({"000040"}));
-    QCOMPARE(ui.window->statusText(), QString("1 of 6 rows"));
+    QCOMPARE(ui.window->rowCountText(), QString("1 of 6 rows"));
   }
 
   void sortSearchCopyAndPrintWorkOnTheShownRows() {
@@ -227,7 +227,7 @@ class WindowExtrasTest : public QObject {
     for (int row = 0; row < ui.Rows(); ++row)
       QVERIFY2(ui.Cell(row, command).contains("Note", Qt::CaseInsensitive),
                qPrintable(ui.Cell(row, command)));
-    QVERIFY(ui.window->statusText().endsWith(" rows"));
+    QVERIFY(ui.window->rowCountText().endsWith(" rows"));
   }
 
   void detailPaneShowsBytesAndTime() {
