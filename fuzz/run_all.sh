@@ -19,7 +19,7 @@ fi
 seconds="$1"
 shift
 all_targets=(open_command_fuzz hpmidifile_fuzz get_sysex_fuzz sequencer_info_fuzz
-             style_readers_fuzz)
+             style_readers_fuzz check_fuzz)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 
@@ -37,7 +37,7 @@ seed_kind() {
     open_command_fuzz | hpmidifile_fuzz) echo smf ;;
     get_sysex_fuzz) echo sysex ;;
     sequencer_info_fuzz) echo sequencer ;;
-    style_readers_fuzz) echo style ;;
+    style_readers_fuzz | check_fuzz) echo style ;;
     *) echo "unknown fuzz target: $1" >&2; return 1 ;;
   esac
 }

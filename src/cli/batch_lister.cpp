@@ -7,14 +7,8 @@
 
 namespace veltrix {
 
-namespace {
-
-// Results waiting for their turn, per thread: enough to keep every thread busy while a slow
-// file holds up the printing, few enough that memory stays bounded.
-constexpr size_t kWindowPerJob = 4;
-
-std::vector<std::string> ExpandInputs(const std::vector<ListerInput>& inputs,
-                                      const TextSink& errors, bool& skippedAny) {
+std::vector<std::string> ExpandListerInputs(const std::vector<ListerInput>& inputs,
+                                            const TextSink& errors, bool& skippedAny) {
   std::vector<std::string> files;
   const SkippedEntry skipped = [&](const std::string& path, const std::string& reason) {
     skippedAny = true;
@@ -31,6 +25,13 @@ std::vector<std::string> ExpandInputs(const std::vector<ListerInput>& inputs,
   }
   return files;
 }
+
+unsigned JobsOf(const ListerOptions& options) {
+  if (options.jobs > 0) return options.jobs;
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
+namespace {
 
 // One file's part of the output, with the path in front.
 ListerResult ListOneFile(const ListerOptions& options, const std::string& path,
@@ -69,16 +70,11 @@ struct FileOutput {
   ListerResult result;
 };
 
-unsigned JobsOf(const ListerOptions& options) {
-  if (options.jobs > 0) return options.jobs;
-  return std::max(1u, std::thread::hardware_concurrency());
-}
-
 }  // namespace
 
 int RunBatchLister(const ListerOptions& options, const TextSink& out, const TextSink& errors) {
   bool failed = false;
-  const std::vector<std::string> files = ExpandInputs(options.inputs, errors, failed);
+  const std::vector<std::string> files = ExpandListerInputs(options.inputs, errors, failed);
   const bool array = options.format == "json";
   const bool messagesToErrors = options.format == "tsv" || options.format == "csv";
 

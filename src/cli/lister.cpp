@@ -22,6 +22,7 @@ const char* const kListerHelp =
     "  --codepage NAME             code page of the files' texts (default WINDOWS-1252)\n"
     "  --recursive FOLDER          list every regular file below FOLDER, sorted by path\n"
     "  --jobs N                    list N files at once (default: one per processor)\n"
+    "  --check                     report what is wrong with each file instead of listing it\n"
     "  --help                      show this text\n"
     "\n"
     "tsv: a header line, then a line per row, cells joined by TAB, lines ended by LF;\n"
@@ -42,7 +43,13 @@ const char* const kListerHelp =
     "folder entries that cannot be read are skipped with a message on standard error.\n"
     "\n"
     "Exit status: 0 when every file was listed (even with error reports), 1 when a file\n"
-    "was refused or could not be read, 2 on a usage error.\n";
+    "was refused or could not be read, 2 on a usage error.\n"
+    "\n"
+    "--check reads each file by the rules of its format and writes one line per finding:\n"
+    "path, severity (error, warning, note), code, offset, track, tick, measure, message,\n"
+    "then a summary on standard error; json and jsonl write an object per file with path,\n"
+    "format, tracks, findings and counts. Exit status 0 when no file has an error, 1 when\n"
+    "one has or cannot be read.\n";
 
 namespace {
 
@@ -96,6 +103,8 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
         error = "unknown view: " + name;
         return false;
       }
+    } else if (argument == "--check") {
+      options.check = true;
     } else if (argument == "--no-decode-sysex") {
       options.decodeSysex = false;
     } else if (argument == "--mark-running-status") {

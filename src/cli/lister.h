@@ -23,6 +23,7 @@ struct ListerOptions {
   std::string file;                 // the FILE when exactly one is given and no folder
   std::vector<ListerInput> inputs;  // every FILE and folder, in argument order
   unsigned jobs = 0;                // files listed at once; 0 for one per processor
+  bool check = false;               // report each file's problems instead of listing it
 };
 
 // True when the arguments ask for more than the one-file listing: several FILEs, a folder or

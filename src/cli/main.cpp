@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/batch_lister.h"
+#include "cli/check_command.h"
 #include "cli/lister.h"
 #include "core/code_page.h"
 
@@ -44,8 +45,11 @@ int main(int argc, char** argv) {
   int status;
   try {
     veltrix::CodePage checked(options.codePage);  // an unknown name is a usage error
-    status = veltrix::IsBatch(options) ? veltrix::RunBatchLister(options, WriteOut, WriteError)
-                                       : ListOneFile(options);
+    if (options.check)
+      status = veltrix::RunCheck(options, WriteOut, WriteError);
+    else
+      status = veltrix::IsBatch(options) ? veltrix::RunBatchLister(options, WriteOut, WriteError)
+                                         : ListOneFile(options);
   } catch (const std::invalid_argument& bad) {
     std::fprintf(stderr, "veltrix-list: %s\n", bad.what());
     return 2;

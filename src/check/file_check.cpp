@@ -1,0 +1,188 @@
+#include "check/file_check.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "check/byte_view.h"
+#include "check/findings_sink.h"
+#include "check/measure_map.h"
+#include "check/style_check.h"
+#include "check/track_check.h"
+
+namespace veltrix::check {
+
+namespace {
+
+// Tags of the sections a style keeps behind its MIDI track: known, so not "unknown" chunks.
+constexpr std::array<std::string_view, 5> kStyleSectionTags = {"CASM", "OTSc", "FNRc", "MHhd",
+                                                               "MDB "};
+
+// Extensions of the keyboard files that carry style sections.
+constexpr std::array<std::string_view, 20> kStyleExtensions = {
+    "sty", "prs", "pcs", "bcs", "sst", "pst", "pad", "fps", "vce", "mgv",
+    "liv", "sar", "clv", "swv", "org", "drm", "ldr", "sfx", "lsf", "ots"};
+
+constexpr int kHeaderLength = 6;
+constexpr size_t kFirstChunk = 14;  // behind the six header bytes of a standard MThd
+
+struct Header {
+  int format = 0;
+  int declaredTracks = 0;
+  uint16_t division = 0;
+  size_t firstChunk = kFirstChunk;
+};
+
+// The MThd chunk; nothing when the file does not begin with one.
+std::optional<Header> CheckHeader(const ByteView& file, FileCheck& check, FindingsSink& sink) {
+  if (!file.TagAt(0, "MThd")) {
+    sink.Add(MakeFinding(Severity::Error, "no-header",
+                         "the file does not begin with the MThd header of a Standard MIDI File",
+                         0));
+    return std::nullopt;
+  }
+  const std::optional<uint32_t> length = file.Number(4, 4);
+  if (!length || *length < kHeaderLength || file.size() - 8 < kHeaderLength) {
+    sink.Add(MakeFinding(Severity::Error, "header-length",
+                         "the header is " + std::to_string(length.value_or(0)) +
+                             " bytes long; it needs 6 for format, track count and division",
+                         4));
+    return std::nullopt;
+  }
+  if (*length != kHeaderLength)
+    sink.Add(MakeFinding(Severity::Warning, "header-length",
+                         "the header is " + std::to_string(*length) + " bytes long instead of 6",
+                         4));
+  Header header;
+  header.format = static_cast<int>(*file.Number(8, 2));
+  header.declaredTracks = static_cast<int>(*file.Number(10, 2));
+  header.division = static_cast<uint16_t>(*file.Number(12, 2));
+  header.firstChunk = 8 + static_cast<size_t>(*length);
+  check.format = header.format;
+  if (header.format > 2)
+    sink.Add(MakeFinding(Severity::Error, "unknown-format",
+                         "format " + std::to_string(header.format) + " (only 0, 1 and 2 exist)",
+                         8));
+  if (header.division == 0)
+    sink.Add(MakeFinding(Severity::Error, "division-zero",
+                         "a division of 0 ticks per quarter note: no event has a time", 12));
+  else if (header.division & 0x8000)
+    sink.Add(MakeFinding(Severity::Note, "smpte-division",
+                         "the division counts SMPTE frames (" +
+                             std::to_string(-static_cast<int8_t>(header.division >> 8)) +
+                             " frames a second, " + std::to_string(header.division & 0xFF) +
+                             " ticks a frame), not quarter notes",
+                         12));
+  return header;
+}
+
+struct TrackPlace {
+  size_t begin, end;
+  TrackFacts facts;
+};
+
+}  // namespace
+
+bool IsStyleName(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || name.size() - dot - 1 != 3) return false;
+  std::string extension(name.substr(dot + 1));
+  for (char& c : extension)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return std::find(kStyleExtensions.begin(), kStyleExtensions.end(), extension) !=
+         kStyleExtensions.end();
+}
+
+FileCheck CheckFile(std::span<const uint8_t> bytes, std::string_view name) {
+  const ByteView file(bytes);
+  FileCheck check;
+  FindingsSink sink(check, bytes.size());
+  const std::optional<Header> header = CheckHeader(file, check, sink);
+  if (!header) {
+    sink.Finish();
+    return check;
+  }
+  const bool style = IsStyleName(name) || file.Find("CASM", header->firstChunk).has_value();
+
+  std::vector<TrackPlace> tracks;
+  size_t at = header->firstChunk;
+  while (at < file.size()) {
+    if (file.size() - at < 8) {
+      sink.Add(MakeFinding(Severity::Warning, "bytes-after-last-chunk",
+                           std::to_string(file.size() - at) + " bytes after the last chunk", at));
+      break;
+    }
+    const std::string tag = file.TagText(at);
+    const uint32_t length = *file.Number(at + 4, 4);
+    const size_t data = at + 8;
+    const bool known =
+        tag == "MTrk" || (style && std::find(kStyleSectionTags.begin(), kStyleSectionTags.end(),
+                                             tag) != kStyleSectionTags.end());
+    if (!known && !(tag[0] >= 'A' && tag[0] <= 'z')) {
+      // Not a chunk at all: what follows the chunks is stray data.
+      sink.Add(MakeFinding(Severity::Warning, "bytes-after-last-chunk",
+                           std::to_string(file.size() - at) + " bytes after the last chunk", at));
+      break;
+    }
+    size_t end = data + length;
+    if (length > file.size() - data) {
+      sink.Add(MakeFinding(Severity::Error, "chunk-past-end",
+                           "the " + tag + " chunk at offset " + std::to_string(at) + " declares " +
+                               std::to_string(length) + " bytes but the file ends " +
+                               std::to_string(file.size() - data) + " bytes after its header",
+                           at));
+      end = file.size();
+    }
+    if (tag == "MTrk") {
+      const int number = static_cast<int>(tracks.size()) + 1;
+      tracks.push_back({data, end, CheckTrack(file, data, end, number, sink)});
+    } else if (!known) {
+      sink.Add(MakeFinding(Severity::Note, "unknown-chunk",
+                           "a chunk of the unknown type \"" + tag + "\" (" +
+                               std::to_string(length) + " bytes), skipped",
+                           at));
+    }
+    if (style && tag == "MTrk") {
+      // The style sections follow the one track; they are checked by their own rules.
+      break;
+    }
+    at = end;
+  }
+  check.tracks = static_cast<int>(tracks.size());
+
+  if (!style && static_cast<int>(tracks.size()) != header->declaredTracks) {
+    const bool fewer = static_cast<int>(tracks.size()) < header->declaredTracks;
+    sink.Add(MakeFinding(fewer ? Severity::Error : Severity::Warning, "track-count",
+                         "the header declares " + std::to_string(header->declaredTracks) +
+                             " tracks but the file holds " + std::to_string(tracks.size()) +
+                             (fewer ? "" : "; readers that follow the header leave the rest out"),
+                         10));
+  }
+  if (header->format == 0 && tracks.size() > 1)
+    sink.Add(MakeFinding(
+        Severity::Warning, "format0-many-tracks",
+        "a format-0 file holds " + std::to_string(tracks.size()) + " tracks; it should hold one",
+        8));
+  if (style && !tracks.empty())
+    CheckStyleSections(file, tracks.front().end, tracks.front().facts, sink);
+  sink.Finish();
+
+  // Measure:Beat:Tick of each finding in a track, from the time signatures that govern it:
+  // the first track's in format 1 (its conductor track), the track's own otherwise.
+  const int ticksPerQuarter = (header->division & 0x8000) ? 0 : header->division;
+  std::vector<MeasureMap> maps;
+  for (const TrackPlace& track : tracks) {
+    MeasureMap map(ticksPerQuarter);
+    for (const auto& signature : track.facts.timeSignatures)
+      map.AddTimeSignature(signature.tick, signature.numerator, signature.denominatorPower);
+    maps.push_back(std::move(map));
+  }
+  for (Finding& finding : check.findings) {
+    if (finding.track < 1 || finding.tick < 0) continue;
+    const size_t index = header->format == 1 ? 0 : static_cast<size_t>(finding.track - 1);
+    if (index < maps.size()) finding.measure = maps[index].Position(finding.tick);
+  }
+  return check;
+}
+
+}  // namespace veltrix::check

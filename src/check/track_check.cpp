@@ -1,0 +1,299 @@
+#include "check/track_check.h"
+
+#include <optional>
+
+namespace veltrix::check {
+
+namespace {
+
+// Data bytes of a channel message, by the status byte's high nibble 8 to E.
+constexpr std::array<int, 7> kChannelDataBytes = {2, 2, 2, 2, 1, 1, 2};
+// Data bytes of the system common and real-time messages F1 to FE (F4, F5 are undefined).
+constexpr std::array<int, 14> kSystemDataBytes = {1, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+// The length a meta event of this type must have, when it has one: its name and the allowed
+// lengths.
+struct MetaRule {
+  uint8_t type;
+  const char* name;
+  int length;
+  int otherLength;  // a second allowed length, or -1
+};
+constexpr MetaRule kMetaRules[] = {
+    {0x00, "Sequence Number", 2, 0}, {0x2F, "End of Track", 0, -1},  {0x51, "Set Tempo", 3, -1},
+    {0x58, "Time Signature", 4, -1}, {0x59, "Key Signature", 2, -1},
+};
+
+constexpr const char* kNoteNames[] = {"C",  "C#", "D",  "Eb", "E",  "F",
+                                      "F#", "G",  "G#", "A",  "Bb", "B"};
+
+std::string NoteText(int note) {
+  return std::to_string(note) + " (" + kNoteNames[note % 12] + std::to_string(note / 12) + ")";
+}
+
+class TrackReader {
+ public:
+  TrackReader(const ByteView& file, size_t begin, size_t end, int track, FindingsSink& sink)
+      : file_(file), pos_(begin), end_(end), track_(track), sink_(sink) {}
+
+  TrackFacts Read();
+
+ private:
+  void Report(Severity severity, std::string_view code, std::string message, size_t offset) {
+    Finding finding = MakeFinding(severity, code, std::move(message), static_cast<int64_t>(offset));
+    finding.track = track_;
+    finding.tick = tick_;
+    sink_.Add(std::move(finding));
+  }
+  // A variable-length number inside the chunk; nothing when it runs past the chunk.
+  std::optional<uint32_t> VarLen();
+  bool ChannelMessage(uint8_t status, size_t eventStart);
+  bool SystemExclusive(uint8_t status, size_t eventStart);
+  bool Meta(size_t eventStart);
+  void EventPastChunk(size_t eventStart) {
+    Report(Severity::Error, "event-past-chunk",
+           "the event at offset " + std::to_string(eventStart) + " runs past the end of its " +
+               "track chunk at offset " + std::to_string(end_),
+           eventStart);
+  }
+  void AfterEndOfTrack();
+
+  const ByteView& file_;
+  size_t pos_;
+  size_t end_;
+  int track_;
+  FindingsSink& sink_;
+  int64_t tick_ = 0;
+  uint8_t running_ = 0;
+  bool afterMetaOrSysex_ = false;
+  bool sysexOpen_ = false;  // a system-exclusive message waits for its F7 packets
+  bool endOfTrack_ = false;
+  std::array<std::array<uint32_t, 128>, 16> sounding_{};
+  std::array<std::array<size_t, 128>, 16> lastNoteOn_{};
+  TrackFacts facts_;
+};
+
+std::optional<uint32_t> TrackReader::VarLen() {
+  const size_t start = pos_;
+  uint32_t value = 0;
+  for (int count = 1;; ++count) {
+    if (pos_ >= end_) return std::nullopt;
+    const uint8_t byte = *file_.At(pos_++);
+    value = (value << 7) | (byte & 0x7F);
+    if (byte < 0x80) {
+      if (count > 4)
+        Report(Severity::Error, "long-variable-length",
+               "a variable-length number of " + std::to_string(count) +
+                   " bytes (at most 4 are allowed) at offset " + std::to_string(start),
+               start);
+      return value;
+    }
+  }
+}
+
+bool TrackReader::ChannelMessage(uint8_t status, size_t eventStart) {
+  const int count = kChannelDataBytes[(status >> 4) - 8];
+  std::array<uint8_t, 2> data{};
+  for (int i = 0; i < count; ++i) {
+    if (pos_ >= end_) {
+      EventPastChunk(eventStart);
+      return false;
+    }
+    const uint8_t byte = *file_.At(pos_);
+    if (byte >= 0x80) {
+      Report(Severity::Error, "data-byte-high",
+             "a channel message at offset " + std::to_string(eventStart) + " has the byte " +
+                 std::to_string(byte) + " (0x80 or more) where a data byte belongs, at offset " +
+                 std::to_string(pos_),
+             pos_);
+      return true;  // the byte is read again as the next event's status
+    }
+    data[static_cast<size_t>(i)] = byte;
+    ++pos_;
+  }
+  const int channel = status & 0x0F;
+  facts_.channelUsed[static_cast<size_t>(channel)] = true;
+  const int kind = status >> 4;
+  if (kind == 0x9 && data[1] > 0) {
+    ++sounding_[static_cast<size_t>(channel)][data[0]];
+    lastNoteOn_[static_cast<size_t>(channel)][data[0]] = eventStart;
+  } else if (kind == 0x8 || kind == 0x9) {
+    uint32_t& open = sounding_[static_cast<size_t>(channel)][data[0]];
+    if (open > 0) {
+      --open;
+    } else {
+      Report(Severity::Note, "note-off-without-note-on",
+             "a note-off for note " + NoteText(data[0]) + " on channel " +
+                 std::to_string(channel + 1) + " that is not sounding",
+             eventStart);
+    }
+  }
+  return true;
+}
+
+bool TrackReader::SystemExclusive(uint8_t status, size_t eventStart) {
+  const std::optional<uint32_t> length = VarLen();
+  if (!length || *length > end_ - pos_) {
+    EventPastChunk(eventStart);
+    return false;
+  }
+  const bool closed = *length > 0 && *file_.At(pos_ + *length - 1) == 0xF7;
+  if (status == 0xF0) {
+    if (sysexOpen_)
+      Report(Severity::Warning, "sysex-unterminated",
+             "a system-exclusive message before offset " + std::to_string(eventStart) +
+                 " has no closing F7",
+             eventStart);
+    sysexOpen_ = !closed;
+  } else if (sysexOpen_) {
+    Report(Severity::Note, "sysex-continued",
+           "a system-exclusive message continues in an F7 packet at offset " +
+               std::to_string(eventStart),
+           eventStart);
+    sysexOpen_ = !closed;
+  }
+  pos_ += *length;
+  return true;
+}
+
+bool TrackReader::Meta(size_t eventStart) {
+  if (pos_ >= end_) {
+    EventPastChunk(eventStart);
+    return false;
+  }
+  const uint8_t type = *file_.At(pos_++);
+  const std::optional<uint32_t> length = VarLen();
+  if (!length || *length > end_ - pos_) {
+    EventPastChunk(eventStart);
+    return false;
+  }
+  const size_t data = pos_;
+  pos_ += *length;
+  for (const MetaRule& rule : kMetaRules) {
+    if (rule.type != type) continue;
+    if (static_cast<int>(*length) != rule.length && static_cast<int>(*length) != rule.otherLength)
+      Report(Severity::Warning, "meta-length",
+             std::string("a ") + rule.name + " meta event of length " + std::to_string(*length) +
+                 " (it should be " + std::to_string(rule.length) +
+                 (rule.otherLength >= 0 ? " or " + std::to_string(rule.otherLength) : "") + ")",
+             eventStart);
+  }
+  if (type == 0x51 && *length == 3 && file_.Number(data, 3) == 0u)
+    Report(Severity::Warning, "tempo-zero", "a Set Tempo of 0 microseconds per quarter note",
+           eventStart);
+  if (type == 0x58 && *length >= 2)
+    facts_.timeSignatures.push_back({tick_, *file_.At(data), *file_.At(data + 1)});
+  if (type == 0x06) {
+    const auto text = file_.Span(data, *length);
+    facts_.markers.emplace_back(text.begin(), text.end());
+  }
+  if (type == 0x2F) endOfTrack_ = true;
+  return true;
+}
+
+void TrackReader::AfterEndOfTrack() {
+  if (pos_ >= end_) return;
+  // Bytes that read as further events are data a reader stopping at End of Track loses.
+  const size_t rest = end_ - pos_;
+  bool events = false;
+  {
+    size_t at = pos_;
+    int count = 0;
+    while (at < end_ && count < 4 && (*file_.At(at) & 0x80)) ++at, ++count;
+    events = at < end_ && count < 4 && at + 1 < end_ && (*file_.At(at + 1) & 0x80);
+  }
+  if (events)
+    Report(Severity::Warning, "data-after-end-of-track",
+           std::to_string(rest) + " bytes of events follow the End of Track at offset " +
+               std::to_string(pos_) + "; readers that stop there leave them out",
+           pos_);
+  else
+    Report(Severity::Warning, "end-of-track-early",
+           "the End of Track comes " + std::to_string(rest) +
+               " bytes before the end the track chunk declares (offset " + std::to_string(end_) +
+               ")",
+           pos_);
+}
+
+TrackFacts TrackReader::Read() {
+  while (pos_ < end_ && !endOfTrack_) {
+    const size_t eventStart = pos_;
+    const std::optional<uint32_t> delta = VarLen();
+    if (!delta) {
+      EventPastChunk(eventStart);
+      break;
+    }
+    tick_ += *delta;
+    if (pos_ >= end_) {
+      EventPastChunk(eventStart);
+      break;
+    }
+    uint8_t status = *file_.At(pos_);
+    if (status >= 0x80) {
+      ++pos_;
+    } else if (running_ == 0) {
+      Report(Severity::Error, "data-byte-without-status",
+             "a data byte at offset " + std::to_string(pos_) +
+                 " where a status byte is needed (no running status in force)",
+             pos_);
+      ++pos_;  // read on from the next byte
+      continue;
+    } else {
+      status = running_;
+      if (afterMetaOrSysex_)
+        Report(Severity::Warning, "running-status-after-meta",
+               "running status continues across a meta or system-exclusive event at offset " +
+                   std::to_string(pos_),
+               eventStart);
+    }
+
+    bool readOn = true;
+    if (status < 0xF0) {
+      running_ = status;
+      afterMetaOrSysex_ = false;
+      readOn = ChannelMessage(status, eventStart);
+    } else if (status == 0xF0 || status == 0xF7) {
+      afterMetaOrSysex_ = true;
+      readOn = SystemExclusive(status, eventStart);
+    } else if (status == 0xFF) {
+      afterMetaOrSysex_ = true;
+      readOn = Meta(eventStart);
+    } else {
+      Report(Severity::Error, "system-status-in-track",
+             "the status byte " + std::to_string(status) + " (a system common or real-time " +
+                 "message, which has no place in a file) at offset " + std::to_string(pos_ - 1),
+             pos_ - 1);
+      running_ = 0;
+      for (int i = 0; i < kSystemDataBytes[status - 0xF1] && pos_ < end_; ++i)
+        if ((*file_.At(pos_) & 0x80) == 0) ++pos_;
+    }
+    if (!readOn) break;
+  }
+  if (sysexOpen_)
+    Report(Severity::Warning, "sysex-unterminated",
+           "the last system-exclusive message of the track has no closing F7", pos_);
+  if (endOfTrack_) {
+    AfterEndOfTrack();
+  } else {
+    Report(Severity::Warning, "no-end-of-track",
+           "the track chunk ends at offset " + std::to_string(end_) + " without End of Track",
+           end_);
+  }
+  for (size_t channel = 0; channel < 16; ++channel)
+    for (size_t note = 0; note < 128; ++note)
+      if (sounding_[channel][note] > 0)
+        Report(Severity::Warning, "note-left-sounding",
+               "note " + NoteText(static_cast<int>(note)) + " on channel " +
+                   std::to_string(channel + 1) + " is still sounding at the end of the track",
+               lastNoteOn_[channel][note]);
+  return std::move(facts_);
+}
+
+}  // namespace
+
+TrackFacts CheckTrack(const ByteView& file, size_t begin, size_t end, int track,
+                      FindingsSink& sink) {
+  return TrackReader(file, begin, end, track, sink).Read();
+}
+
+}  // namespace veltrix::check
