@@ -54,6 +54,7 @@ class OtsWalk {
   explicit OtsWalk(Session& session) : session_(session), window_(session.window) {}
 
   void Run() {
+    window_.events.Start("Ots", 0);
     std::optional<OtsSection> section = LocateOts(session_);
     if (!section) return;
     int64_t position = section->dataStart;
@@ -92,19 +93,19 @@ class OtsWalk {
         session_.ReadPos = CheckedInt32(int64_t{session_.ReadPos} + 3 + session_.EventLength);
         return session_.ReadPos;
       }
-      AddRow(event);
+      AddRow(event, {event.id, session_.ReadPos, state.ticks, event.status, 0, otsNumber_});
     }
     return std::max<int64_t>(end, int64_t{session_.ReadPos} + 1);
   }
 
-  void AddRow(const WalkedEvent& event) {
+  void AddRow(const WalkedEvent& event, const EventRecord& record) {
     char number[24], id[24], delay[24];
     const std::string_view cells[] = {{number, FormatDecimal(number, otsNumber_)},
                                       {id, FormatZeroPadded(id, event.id, 6)},
                                       {delay, FormatDecimal(delay, event.delta)},
                                       event.type,
                                       event.command};
-    window_.rows.AddRow(cells, std::size(cells));
+    window_.AddEventRow(cells, std::size(cells), record);
   }
 
   Session& session_;

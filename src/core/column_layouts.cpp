@@ -1,4 +1,4 @@
-#include "views/column_layouts.h"
+#include "core/column_layouts.h"
 
 #include <array>
 #include <string_view>

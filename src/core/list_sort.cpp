@@ -1,4 +1,4 @@
-#include "views/list_sort.h"
+#include "core/list_sort.h"
 
 #include "core/ascii_case.h"
 
@@ -166,7 +166,7 @@ void ApplyListSort(WindowModel& window) {
       std::stable_sort(order.begin(), order.end(),
                        [&](uint32_t a, uint32_t b) { return ranks[a] < ranks[b]; });
   }
-  window.rows.Permute(order);
+  window.PermuteRows(order);
 }
 
 }  // namespace veltrix
