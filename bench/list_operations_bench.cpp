@@ -1,10 +1,10 @@
 // Sorting, searching and copying a listing of a million rows.
 #include <benchmark/benchmark.h>
 
+#include "core/list_sort.h"
 #include "tools/large_file.h"
 #include "views/clipboard_text.h"
 #include "views/list_search.h"
-#include "views/list_sort.h"
 
 namespace {
 

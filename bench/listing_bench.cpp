@@ -8,10 +8,12 @@
 
 namespace {
 
-struct StreamedTsv : veltrix::RowStream {
+struct StreamedTsv : veltrix::RowSink {
   explicit StreamedTsv(const veltrix::TextSink& write) : writer(veltrix::TableFormat::Tsv, write) {}
   void BeginRows(const veltrix::WindowModel& window) override { writer.Header(window.columns); }
-  void Row(const std::string_view* cells, size_t count) override { writer.Row(cells, count); }
+  void Row(const std::string_view* cells, size_t count, const veltrix::EventRecord&) override {
+    writer.Row(cells, count);
+  }
   veltrix::TableTextWriter writer;
 };
 
@@ -40,8 +42,7 @@ void BM_StreamLargeFile(benchmark::State& state) {
     session.image = veltrix::FileImage(bytes);
     session.window.fileName = "large.mid";
     StreamedTsv stream(count);
-    session.window.rowStream = &stream;
-    veltrix::getMidiList(session);
+    veltrix::getMidiList(session, stream);
     stream.writer.Flush();
     benchmark::DoNotOptimize(written);
   }

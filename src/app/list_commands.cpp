@@ -21,10 +21,10 @@
 #include "app/print_preview.h"
 #include "app/row_table_model.h"
 #include "app/search_prompt.h"
+#include "core/list_sort.h"
 #include "views/about_info.h"
 #include "views/clipboard_text.h"
 #include "views/list_search.h"
-#include "views/list_sort.h"
 
 namespace veltrix::app {
 

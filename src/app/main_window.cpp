@@ -371,7 +371,6 @@ void MainWindow::ShowModel() {
   listView_->setShowGrid(!window.options.HideGridlines);
   if (relistPending_) {
     relistPending_ = false;
-    eventIndex_.reset();
     model_->Refresh();
     ApplyColumnWidths();
     ShowSortIndicator();

@@ -15,7 +15,6 @@
 
 #include "app/command_messages.h"
 #include "core/session.h"
-#include "views/event_index.h"
 
 class QAction;
 class QGroupBox;
@@ -199,7 +198,6 @@ class MainWindow : public QMainWindow {
   FilterBar* filterBar_ = nullptr;
   DetailPane* detailPane_ = nullptr;
   std::unique_ptr<ExportDialog> exportDialog_;
-  std::optional<EventIndex> eventIndex_;  // of the current listing, built when first needed
   std::optional<WindowModel> shownWindow_;
 };
 

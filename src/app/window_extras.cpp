@@ -92,11 +92,9 @@ void MainWindow::ShowEventDetail() {
   std::optional<EventDetail> detail;
   if (current.isValid()) {
     try {
-      const std::string view = session_.window.PressedView();
-      if (!eventIndex_ || eventIndex_->view() != view) eventIndex_ = BuildEventIndex(session_);
-      detail = DescribeEvent(session_, *eventIndex_, model_->TableRow(current.row()));
+      detail = DescribeEvent(session_, model_->TableRow(current.row()));
     } catch (const std::exception&) {
-      // A file the index cannot walk has no detail; the list itself reports its faults.
+      // An event whose bytes the image lacks has no detail; the list reports its faults.
       detail.reset();
     }
   }

@@ -150,17 +150,15 @@ bool IsBatch(const ListerOptions& options) {
 }
 
 ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
-                          const WindowRenderer& render, RowStream* stream) {
+                          const WindowRenderer& render, RowSink* stream) {
   ListerResult result;
   Session session;
   session.codePage = CodePage(options.codePage);
   session.window.options.DecodeSysex = options.decodeSysex;
   session.window.options.MarkRunningStatus = options.markRunningStatus;
-  session.window.rowStream = stream;
   session.ConnectMessages([&](const std::string& text) { result.messages.push_back(text); });
 
-  OpenOutcome outcome = OpenFile(session, path);
-  session.window.rowStream = nullptr;
+  OpenOutcome outcome = OpenFile(session, path, stream);
   if (outcome == OpenOutcome::Listed && options.view != "Midi") SelectView(session, options.view);
   result.exitStatus = outcome == OpenOutcome::Listed ? 0 : 1;
   render(session.window, result.messages);
@@ -180,7 +178,7 @@ void WriteWindow(const std::string& format, const WindowModel& window,
 namespace {
 
 // Writes the Midi listing's rows as they are made, so a large file's rows are never kept.
-class StreamedListing : public RowStream {
+class StreamedListing : public RowSink {
  public:
   StreamedListing(const std::string& format, const TextSink& write)
       : json_(format == "json"),
@@ -194,7 +192,7 @@ class StreamedListing : public RowStream {
     else
       table_.Header(window.columns);
   }
-  void Row(const std::string_view* cells, size_t count) override {
+  void Row(const std::string_view* cells, size_t count, const EventRecord&) override {
     if (json_)
       object_.Row(cells, count);
     else

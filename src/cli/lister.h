@@ -52,7 +52,7 @@ using WindowRenderer =
 // With a `stream` the Midi listing's rows go to it as they are made instead of into the
 // window.
 ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
-                          const WindowRenderer& render, RowStream* stream = nullptr);
+                          const WindowRenderer& render, RowSink* stream = nullptr);
 
 // The window in the lister's one-file format: tsv, csv or json.
 void WriteWindow(const std::string& format, const WindowModel& window,

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/event_index.h"
 #include "core/row_table.h"
 
 namespace veltrix {
@@ -39,14 +40,15 @@ inline constexpr std::array<const char*, 4> kViewKeys = {"Midi", "Casm", "Ots", 
 
 struct WindowModel;
 
-// Takes the rows of a Midi listing as they are made, in place of the row table: the lister
-// writes a listing out at once instead of keeping rows it would only read back once.
-class RowStream {
+// Where the rows of a listing go as they are made: the window's row table with the event
+// index beside it, or a writer that puts them out at once (the lister) and keeps nothing.
+class RowSink {
  public:
-  virtual ~RowStream() = default;
+  virtual ~RowSink() = default;
   // Called once the columns, caption and pressed view are set, before the first row.
   virtual void BeginRows(const WindowModel& window) = 0;
-  virtual void Row(const std::string_view* cells, size_t count) = 0;
+  // One row and what the walk knows of its event.
+  virtual void Row(const std::string_view* cells, size_t count, const EventRecord& record) = 0;
 };
 
 // Everything the main window shows, as plain data. The readers write into it; the Qt window
@@ -57,6 +59,7 @@ struct WindowModel {
 
   std::vector<Column> columns;
   RowTable rows;
+  EventIndex events;  // one record per row in the Midi and Ots views
   bool listVisible = true;
 
   std::string lblFilename;
@@ -80,10 +83,6 @@ struct WindowModel {
   Options options;
   ListSort sort;
 
-  // When set, the next Midi listing hands its rows to it, once, and leaves `rows` empty;
-  // an unsorted listing only, since sorting needs every row first.
-  RowStream* rowStream = nullptr;
-
   // The key of the pressed view button, or "" when none is pressed.
   std::string PressedView() const {
     for (size_t i = 0; i < viewPressed.size(); ++i)
@@ -93,6 +92,17 @@ struct WindowModel {
   void SetColumns(std::vector<Column> layout) {
     columns = std::move(layout);
     rows.SetColumnCount(columns.size());
+    events.Clear();
+  }
+  // Adds a row of the Midi or Ots view with the record of its event.
+  void AddEventRow(const std::string_view* cells, size_t count, const EventRecord& record) {
+    rows.AddRow(cells, count);
+    events.Add(record);
+  }
+  // Reorders the rows, and their records with them: row i becomes row order[i].
+  void PermuteRows(const std::vector<uint32_t>& order) {
+    rows.Permute(order);
+    if (events.size() == order.size()) events.Permute(order);
   }
   void FitColumns(bool fitHeader) {
     if (onFitColumns) onFitColumns(fitHeader);
@@ -101,6 +111,19 @@ struct WindowModel {
     progressValue = value;
     if (onProgress) onProgress();
   }
+};
+
+// The window's own sink: rows into its table, records into its event index.
+class WindowRows final : public RowSink {
+ public:
+  explicit WindowRows(WindowModel& window) : window_(window) {}
+  void BeginRows(const WindowModel&) override {}
+  void Row(const std::string_view* cells, size_t count, const EventRecord& record) override {
+    window_.AddEventRow(cells, count, record);
+  }
+
+ private:
+  WindowModel& window_;
 };
 
 }  // namespace veltrix

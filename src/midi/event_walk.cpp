@@ -62,6 +62,7 @@ void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
     status = state.runningStatus;
     event.running = true;
   }
+  event.status = status;
 
   if (status == 0xFF) {
     event.type = kTypeMetadata;

@@ -23,7 +23,8 @@ struct WalkState {
 struct WalkedEvent {
   int32_t id = 0;  // index of the first byte of its delta time
   int32_t delta = 0;
-  int channel = 0;  // 1-16 for a channel event, 0 for none
+  int channel = 0;     // 1-16 for a channel event, 0 for none
+  uint8_t status = 0;  // its status byte, or the running status it uses
   bool running = false;
   bool endOfTrack = false;
   const char* type = "";

@@ -6,6 +6,7 @@
 
 #include "core/hex_text.h"
 #include "core/number_text.h"
+#include "midi/smf_layout.h"
 #include "midi/var_len.h"
 #include "yamaha/sequencer_info.h"
 
@@ -74,7 +75,7 @@ std::string TempoText(Session& session, const MeasureState& measure) {
 }
 
 int16_t TicksPerQuarterNote(const Session& session) {
-  return CheckedInt16(session.image.BigEndian16(12));
+  return CheckedInt16(session.image.BigEndian16(kDivisionOffset));
 }
 
 std::string TimeSignatureText(Session& session, MeasureState& measure) {

@@ -1,29 +1,29 @@
 #include "midi/midi_list.h"
 
 #include <limits>
+#include <optional>
 #include <utility>
+#include <vector>
 
+#include "core/column_layouts.h"
+#include "core/list_sort.h"
 #include "core/number_text.h"
 #include "midi/event_walk.h"
-#include "views/column_layouts.h"
-#include "views/list_sort.h"
+#include "midi/smf_layout.h"
 
 namespace veltrix {
-
-namespace {
-
-constexpr int32_t kFirstTrackLengthOffset = 18;
-
-}  // namespace
 
 int32_t FirstTrackLength(const FileImage& image) {
   int64_t length = image.BigEndian32(kFirstTrackLengthOffset);
   // A length too large for the walk's arithmetic stands for "the rest of the file".
-  if (length + 100 > std::numeric_limits<int32_t>::max()) return image.UpperIndex() - 19;
+  if (length + 100 > std::numeric_limits<int32_t>::max())
+    return static_cast<int32_t>(image.UpperIndex() - (kFirstTrackLengthOffset + 1));
   return static_cast<int32_t>(length);
 }
 
 namespace {
+
+constexpr int64_t kProgressStep = 500;
 
 // The Measure:Beat:Tick text, " 3:02:120", written to `out` (room for 64 characters).
 size_t PositionText(char* out, int32_t ticks, const MeasureState& measure) {
@@ -41,23 +41,36 @@ size_t PositionText(char* out, int32_t ticks, const MeasureState& measure) {
   return at;
 }
 
-void SetDataLabels(Session& session) {
-  const FileImage& image = session.image;
-  std::string tracks = "Tracks: " + SignedNumberText(CheckedInt16(image.BigEndian16(10)));
-  std::string ticks = "Ticks/Qtr Note: " + SignedNumberText(CheckedInt16(image.BigEndian16(12)));
-  WindowModel& window = session.window;
-  window.lblTracks = tracks;
-  window.LblTicksPerQtrNote = ticks;
-  window.lblTracklength = "File length:  " + PlainNumberText(image.FileLength());
-  window.lblFilename = FileNamePart(window.fileName);
+// The ticks per quarter note of the header, 0 when it gives none (0, negative or SMPTE).
+int32_t TicksPerQuarter(const FileImage& image) {
+  if (image.FileLength() < kDivisionOffset + 2) return 0;
+  const int16_t division = static_cast<int16_t>(image.BigEndian16(kDivisionOffset));
+  return division > 0 ? division : 0;
 }
 
-void Walk(Session& session, RowStream* stream) {
+// The three data bytes of a tempo event whose 0xFF is at `status`, behind FF 51 and the
+// length byte; nothing for any other event.
+std::optional<int32_t> TempoAt(const FileImage& image, int64_t status) {
+  if (image.at(status) != 0xFF || image.at(status + 1) != 0x51) return std::nullopt;
+  return image.at(status + 3) * 65536 + image.at(status + 4) * 256 + image.at(status + 5);
+}
+
+void LayOutColumns(WindowModel& window) {
+  window.viewPressed = {true, false, false, false};
+  std::vector<Column> columns = MidiColumns();
+  columns[2].header = "Measure";
+  window.SetColumns(std::move(columns));
+}
+
+// Walks the events of the first track chunk, one row each to `rows`, until End of Track or
+// the chunk's end, and records the tempo changes in the window's event index.
+void Walk(Session& session, RowSink& rows) {
   WindowModel& window = session.window;
-  session.ReadPos = 21;
+  session.ReadPos = static_cast<int32_t>(kFirstEventOffset - 1);
   session.TrackLength = FirstTrackLength(session.image);
   window.progressMax = int64_t{session.TrackLength} + 100;
   window.listVisible = false;
+  window.events.Start("Midi", TicksPerQuarter(session.image));
 
   WalkState state;
   WalkedEvent event;
@@ -67,13 +80,14 @@ void Walk(Session& session, RowStream* stream) {
   int64_t progressSteps = 0;
   const int64_t walkEnd = int64_t{session.TrackLength} + kFirstTrackLengthOffset;
   while (session.ReadPos < walkEnd) {
-    if (session.ReadPos / 500 > progressSteps && session.TrackLength > 500) {
+    if (session.ReadPos / kProgressStep > progressSteps && session.TrackLength > kProgressStep) {
       ++progressSteps;
       window.SetProgress(session.ReadPos);
     }
     ReadDeltaTime(session, state, event);
     if (state.measure.ticksPerMeasure > 0)
       positionLength = PositionText(position, state.ticks, state.measure);
+    const int64_t statusAt = int64_t{session.ReadPos} + 1;
     DecodeEvent(session, state, event);
     if (event.endOfTrack) break;
     if (positionLength == 0) {
@@ -87,36 +101,26 @@ void Walk(Session& session, RowStream* stream) {
         {channel, event.channel ? FormatDecimal(channel, event.channel) : 0},
         event.type,
         event.command};
-    if (stream)
-      stream->Row(cells, std::size(cells));
-    else
-      window.rows.AddRow(cells, std::size(cells));
+    rows.Row(cells, std::size(cells), {event.id, session.ReadPos, state.ticks, event.status});
+    if (event.status == 0xFF)
+      if (std::optional<int32_t> tempo = TempoAt(session.image, statusAt))
+        window.events.AddTempo(state.ticks, *tempo);
   }
 
   window.listVisible = true;
   window.FitColumns(true);
   window.SetProgress(0);
   window.statusText = " To sort, click on a column header.";
-  SetDataLabels(session);
-  if (int64_t{session.ReadPos} != walkEnd + 1)
-    window.lblWarning = "Tracklength should be: " + SignedNumberText(int64_t{session.ReadPos} - 19);
 }
 
-}  // namespace
-
-void getMidiList(Session& session) {
+// Runs one step of the listing; a failure sets "File has errors", makes the list usable again
+// with the rows read so far and is reported as "getMidiList". True when the step completed.
+template <typename Step>
+bool GuardedStep(Session& session, Step step) {
   WindowModel& window = session.window;
-  window.viewPressed = {true, false, false, false};
-  std::vector<Column> columns = MidiColumns();
-  columns[2].header = "Measure";
-  window.SetColumns(std::move(columns));
-  window.busy = true;
-  RowStream* stream = std::exchange(window.rowStream, nullptr);
-  if (window.sort.sorted) stream = nullptr;
-  if (stream) stream->BeginRows(window);
-  Guarded(session.reporter, "getMidiList", 0, [&] {
+  return Guarded(session.reporter, "getMidiList", false, [&] {
     try {
-      Walk(session, stream);
+      step();
     } catch (...) {
       window.lblWarning = "File has errors";
       window.listVisible = true;
@@ -124,10 +128,62 @@ void getMidiList(Session& session) {
       window.busy = false;
       throw;
     }
-    return 0;
+    return true;
   });
+}
+
+// The data labels, and the warning when the walk did not end where the track length says.
+void FillLabels(Session& session) {
+  const FileImage& image = session.image;
+  WindowModel& window = session.window;
+  window.lblTracks =
+      "Tracks: " + SignedNumberText(CheckedInt16(image.BigEndian16(kTrackCountOffset)));
+  window.LblTicksPerQtrNote =
+      "Ticks/Qtr Note: " + SignedNumberText(CheckedInt16(image.BigEndian16(kDivisionOffset)));
+  window.lblTracklength = "File length:  " + PlainNumberText(image.FileLength());
+  window.lblFilename = FileNamePart(window.fileName);
+  const int64_t walkEnd = int64_t{session.TrackLength} + kFirstTrackLengthOffset;
+  if (int64_t{session.ReadPos} != walkEnd + 1)
+    window.lblWarning = "Tracklength should be: " +
+                        SignedNumberText(int64_t{session.ReadPos} - (kFirstTrackLengthOffset + 1));
+}
+
+void ListMidi(Session& session, RowSink& rows) {
+  WindowModel& window = session.window;
+  LayOutColumns(window);
+  window.busy = true;
+  rows.BeginRows(window);
+  const bool walked = GuardedStep(session, [&] { Walk(session, rows); });
   ApplyListSort(window);
+  if (walked) GuardedStep(session, [&] { FillLabels(session); });
   window.busy = false;
+}
+
+// Hands the window's rows to `rows`, in their order, and leaves the window without them.
+void HandOver(WindowModel& window, RowSink& rows) {
+  rows.BeginRows(window);
+  std::vector<std::string_view> cells(window.rows.ColumnCount());
+  for (size_t row = 0; row < window.rows.size(); ++row) {
+    window.rows.CellsOf(row, cells.data());
+    const EventRecord* record = window.events.Of(row);
+    rows.Row(cells.data(), cells.size(), record ? *record : EventRecord{});
+  }
+  window.rows.SetColumnCount(window.columns.size());
+  window.events.Start(window.events.view(), 0);
+}
+
+}  // namespace
+
+void getMidiList(Session& session) {
+  WindowRows rows(session.window);
+  ListMidi(session, rows);
+}
+
+void getMidiList(Session& session, RowSink& rows) {
+  if (!session.window.sort.sorted) return ListMidi(session, rows);
+  WindowRows kept(session.window);
+  ListMidi(session, kept);
+  HandOver(session.window, rows);
 }
 
 }  // namespace veltrix

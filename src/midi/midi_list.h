@@ -4,10 +4,16 @@
 
 namespace veltrix {
 
-// Walks the first track chunk of the file image and fills the window with one row per event
-// in the Midi view, then sets the data labels and the track-length warning. A failure of the
+// Lists the first track chunk of the file image in the Midi view: lays out the columns, walks
+// the events into the window's rows (with the event index beside them), sorts the rows by the
+// list's sort setting and fills the data labels and the track-length warning. A failure of the
 // walk sets "File has errors", is reported as "getMidiList" and keeps the rows read so far.
 void getMidiList(Session& session);
+
+// The same listing with its rows handed to `rows` as they are made instead of kept in the
+// window. A sorted listing cannot be handed on while it is walked: its rows are kept, sorted
+// and then handed to `rows` in their sorted order, and the window keeps none of them.
+void getMidiList(Session& session, RowSink& rows);
 
 // The length of the first track chunk as the listing walks it: the header's field, or the
 // rest of the file when the field is too large for the walk's arithmetic.

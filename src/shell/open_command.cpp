@@ -43,10 +43,14 @@ bool LoadAndCheck(Session& session, const std::string& path, OpenOutcome& outcom
 
 }  // namespace
 
-OpenOutcome OpenFile(Session& session, const std::string& path) {
+OpenOutcome OpenFile(Session& session, const std::string& path, RowSink* rows) {
   session.window.caption = "Veltrix   " + path;
   OpenOutcome outcome;
-  if (LoadAndCheck(session, path, outcome)) getMidiList(session);
+  if (!LoadAndCheck(session, path, outcome)) return outcome;
+  if (rows)
+    getMidiList(session, *rows);
+  else
+    getMidiList(session);
   return outcome;
 }
 

@@ -19,8 +19,9 @@ enum class OpenOutcome {
 };
 
 // The Open command once the user has chosen `path`: caption, loading, the checks, the
-// conversion of a file that is not format 0, and the listing.
-OpenOutcome OpenFile(Session& session, const std::string& path);
+// conversion of a file that is not format 0, and the listing. With `rows` the listing's rows
+// go there instead of into the window.
+OpenOutcome OpenFile(Session& session, const std::string& path, RowSink* rows = nullptr);
 
 // The start-up's road for a file named on the command line: the same steps without the
 // caption, ending in the Midi view.

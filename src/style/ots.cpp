@@ -5,55 +5,20 @@
 
 #include "core/number_text.h"
 #include "midi/event_walk.h"
+#include "style/section_locator.h"
 
 namespace veltrix {
 
 namespace {
 
-constexpr int64_t kTrackLengthOffset = 18;
-constexpr int64_t kCasmSearchStart = 20;  // past the track length: the tag normally is at +22
-constexpr int64_t kRoomAfterCasmTag = 28;
-constexpr int64_t kOtsSearchWindow = 30;  // bytes tolerated between the CASM data and "OTS"
-constexpr int64_t kRoomAfterOtsTag = 10;
 constexpr int64_t kProgressStep = 500;
-
-}  // namespace
-
-std::optional<OtsSection> LocateOts(Session& session) {
-  const FileImage& image = session.image;
-  const int64_t last = image.UpperIndex();
-  if (last < kTrackLengthOffset + 3) return std::nullopt;
-  const int64_t trackLength = image.BigEndian32(kTrackLengthOffset);
-  session.TrackLength = static_cast<int32_t>(trackLength);
-  if (trackLength + 30 > last) return std::nullopt;
-
-  int64_t casm = trackLength + kCasmSearchStart;
-  for (;; ++casm) {
-    if (casm + kRoomAfterCasmTag > last) return std::nullopt;
-    if (image.HasTagAt(casm, "CASM")) break;
-  }
-  const uint32_t casmLength = image.BigEndian32(casm + 4);
-  session.TrackLength = static_cast<int32_t>(casmLength);
-  const int64_t behindCasm = casm + 8 + casmLength;
-  if (behindCasm + 30 > last) return std::nullopt;
-
-  for (int64_t tag = behindCasm; tag <= behindCasm + kOtsSearchWindow; ++tag) {
-    if (tag + kRoomAfterOtsTag > last) return std::nullopt;
-    if (!image.HasTagAt(tag, "OTS")) continue;
-    const uint32_t otsLength = image.BigEndian32(tag + 4);
-    session.TrackLength = static_cast<int32_t>(otsLength);
-    return OtsSection{tag + 8, tag + 8 + otsLength, otsLength};
-  }
-  return std::nullopt;
-}
-
-namespace {
 
 class OtsWalk {
  public:
   explicit OtsWalk(Session& session) : session_(session), window_(session.window) {}
 
   void Run() {
+    window_.events.Start("Ots", 0);
     std::optional<OtsSection> section = LocateOts(session_);
     if (!section) return;
     int64_t position = section->dataStart;
@@ -92,19 +57,19 @@ class OtsWalk {
         session_.ReadPos = CheckedInt32(int64_t{session_.ReadPos} + 3 + session_.EventLength);
         return session_.ReadPos;
       }
-      AddRow(event);
+      AddRow(event, {event.id, session_.ReadPos, state.ticks, event.status, 0, otsNumber_});
     }
     return std::max<int64_t>(end, int64_t{session_.ReadPos} + 1);
   }
 
-  void AddRow(const WalkedEvent& event) {
+  void AddRow(const WalkedEvent& event, const EventRecord& record) {
     char number[24], id[24], delay[24];
     const std::string_view cells[] = {{number, FormatDecimal(number, otsNumber_)},
                                       {id, FormatZeroPadded(id, event.id, 6)},
                                       {delay, FormatDecimal(delay, event.delta)},
                                       event.type,
                                       event.command};
-    window_.rows.AddRow(cells, std::size(cells));
+    window_.AddEventRow(cells, std::size(cells), record);
   }
 
   Session& session_;

@@ -1,28 +1,11 @@
 #include "views/event_detail.h"
 
 #include <algorithm>
-#include <charconv>
 
+#include "core/column_layouts.h"
 #include "core/number_text.h"
 
 namespace veltrix {
-
-namespace {
-
-std::optional<size_t> ColumnNamed(const WindowModel& window, std::string_view header) {
-  for (size_t c = 0; c < window.columns.size(); ++c)
-    if (window.columns[c].header == header) return c;
-  return std::nullopt;
-}
-
-std::optional<int32_t> IdOf(std::string_view cell) {
-  int32_t id = 0;
-  auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), id);
-  if (error != std::errc() || end != cell.data() + cell.size() || cell.empty()) return std::nullopt;
-  return id;
-}
-
-}  // namespace
 
 std::vector<HexDumpLine> HexDump(const FileImage& image, int32_t first, int32_t last) {
   std::vector<HexDumpLine> lines;
@@ -57,19 +40,16 @@ std::string ClockText(int64_t microseconds) {
          ZeroPadded(milliseconds % 1000, 3);
 }
 
-std::optional<EventDetail> DescribeEvent(const Session& session, const EventIndex& index,
-                                         size_t row) {
+std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   const WindowModel& window = session.window;
   const std::string view = window.PressedView();
+  const EventIndex& index = window.events;
   if ((view != "Midi" && view != "Ots") || index.view() != view) return std::nullopt;
   if (row >= window.rows.size()) return std::nullopt;
-  const std::optional<size_t> idColumn = ColumnNamed(window, "ID");
-  const std::optional<size_t> commandColumn = ColumnNamed(window, "Command");
-  if (!idColumn || !commandColumn) return std::nullopt;
-  const std::optional<int32_t> id = IdOf(window.rows.Cell(row, *idColumn));
-  if (!id) return std::nullopt;
-  const IndexedEvent* event = index.Find(*id);
-  if (event == nullptr || event->last >= session.image.FileLength()) return std::nullopt;
+  const std::optional<size_t> commandColumn = ColumnNamed(window.columns, "Command");
+  const EventRecord* event = index.Of(row);
+  if (!commandColumn || event == nullptr) return std::nullopt;
+  if (event->first > event->last || event->last >= session.image.FileLength()) return std::nullopt;
 
   EventDetail detail;
   detail.firstByte = event->first;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/session.h"
-#include "views/event_index.h"
 
 namespace veltrix {
 
@@ -37,10 +36,9 @@ std::string HexDumpLineText(const HexDumpLine& line);
 // Minutes, seconds and milliseconds, "m:ss.mmm"; the milliseconds are cut, not rounded.
 std::string ClockText(int64_t microseconds);
 
-// The detail of row `row` of the view the window shows, found through `index` (built for
-// that view from the same file image). Nothing when the view is neither Midi nor Ots, the
-// index belongs to another view, or the row's ID names no walked event.
-std::optional<EventDetail> DescribeEvent(const Session& session, const EventIndex& index,
-                                         size_t row);
+// The detail of row `row` of the view the window shows, from the record the listing kept
+// for the row in the window's event index. Nothing when the view is neither Midi nor Ots or
+// the row has no record.
+std::optional<EventDetail> DescribeEvent(const Session& session, size_t row);
 
 }  // namespace veltrix

@@ -1,11 +1,11 @@
 #include "views/select_view.h"
 
+#include "core/column_layouts.h"
+#include "core/list_sort.h"
 #include "midi/midi_list.h"
 #include "style/casm.h"
 #include "style/mfd.h"
 #include "style/ots.h"
-#include "views/column_layouts.h"
-#include "views/list_sort.h"
 
 namespace veltrix {
 

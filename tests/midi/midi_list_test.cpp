@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/list_sort.h"
+#include "midi/midi_list.h"
 #include "support/test_support.h"
 
 namespace veltrix {
@@ -171,6 +173,51 @@ TEST(MidiList, TruncatedFileKeepsRowsAndReports) {
   EXPECT_EQ(listing.messages[0],
             "Error #: 9, Subscript out of range, encountered in Function getMidiList. If the "
             "solution is not obvious, please report this to the author.");
+}
+
+// A sink that keeps what it is handed.
+struct CollectedRows : RowSink {
+  size_t begun = 0;
+  std::vector<std::vector<std::string>> rows;
+  std::vector<int32_t> firstBytes;
+  void BeginRows(const WindowModel&) override { ++begun; }
+  void Row(const std::string_view* cells, size_t count, const EventRecord& record) override {
+    rows.emplace_back(cells, cells + count);
+    firstBytes.push_back(record.first);
+  }
+};
+
+// Rows handed to a sink are the rows the window would keep, in the same order, sorted or not;
+// the window then keeps none of them, but its labels as always.
+TEST(MidiList, RowsHandedToASinkAreTheWindowsRows) {
+  const Bytes file = SingleTrackFile(TrackBuilder()
+                                         .Event(0, {0xC0, 0x05})
+                                         .Event(9, {0x90, 0x3C, 0x64})
+                                         .Meta(0, 0x01, "ab")
+                                         .Event(3, {0x80, 0x3C, 0x00})
+                                         .EndOfTrack());
+  for (bool sorted : {false, true}) {
+    Session kept, handed;
+    for (Session* session : {&kept, &handed}) {
+      session->image = FileImage(file);
+      session->window.fileName = "test.mid";
+      session->window.sort = {0, 1, sorted};  // by Delay, ascending
+    }
+    getMidiList(kept);
+    CollectedRows sink;
+    getMidiList(handed, sink);
+    EXPECT_EQ(sink.begun, 1u);
+    ASSERT_EQ(sink.rows.size(), kept.window.rows.size()) << sorted;
+    for (size_t row = 0; row < sink.rows.size(); ++row) {
+      EXPECT_EQ(sink.rows[row], kept.window.rows.Row(row)) << sorted << " row " << row;
+      EXPECT_EQ(sink.firstBytes[row], std::stoi(sink.rows[row][0])) << sorted << " row " << row;
+    }
+    EXPECT_EQ(sink.rows.front()[1], "0");
+    EXPECT_EQ(sink.rows.back()[1], sorted ? "9" : "3");
+    EXPECT_TRUE(handed.window.rows.empty());
+    EXPECT_EQ(handed.window.lblTracks, kept.window.lblTracks);
+    EXPECT_EQ(handed.window.lblFilename, "test.mid");
+  }
 }
 
 // Other people's files, damaged ones among them, list without a crash; every row they give

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "builder/style_builder.h"
+#include "core/list_sort.h"
 #include "midi/midi_list.h"
 #include "shell/open_command.h"
 #include "support/test_support.h"
@@ -25,8 +26,8 @@ std::unique_ptr<Session> Listed(const Bytes& bytes, const std::string& view = "M
   return session;
 }
 
-EventDetail DetailOf(const Session& session, const EventIndex& index, size_t row) {
-  std::optional<EventDetail> detail = DescribeEvent(session, index, row);
+EventDetail DetailOf(const Session& session, size_t row) {
+  std::optional<EventDetail> detail = DescribeEvent(session, row);
   if (!detail) throw std::runtime_error("no detail for row " + std::to_string(row));
   return *detail;
 }
@@ -61,10 +62,13 @@ TEST(EventDetail, ByteRangesOfEachKindOfEvent) {
       .Tempo(0, 500000)                      // 278..284
       .EndOfTrack();
   auto session = Listed(testing::SingleTrackFile(track));
-  const EventIndex index = BuildEventIndex(*session);
+  const EventIndex& index = session->window.events;
   ASSERT_EQ(index.view(), "Midi");
   ASSERT_EQ(session->window.rows.size(), 5u);
   EXPECT_EQ(index.size(), 5u);
+  const uint8_t statuses[] = {0x90, 0x90, 0xF0, 0xFF, 0xFF};
+  for (size_t row = 0; row < std::size(statuses); ++row)
+    EXPECT_EQ(index.Of(row)->status, statuses[row]) << "row " << row;
 
   const ByteRange expected[] = {{"note", 22, 25, 1},
                                 {"running-status note", 26, 29, 1},
@@ -72,7 +76,7 @@ TEST(EventDetail, ByteRangesOfEachKindOfEvent) {
                                 {"long text", 73, 277, 13},
                                 {"tempo", 278, 284, 1}};
   for (size_t row = 0; row < std::size(expected); ++row) {
-    EventDetail detail = DetailOf(*session, index, row);
+    EventDetail detail = DetailOf(*session, row);
     EXPECT_EQ(detail.firstByte, expected[row].first) << expected[row].event;
     EXPECT_EQ(detail.lastByte, expected[row].last) << expected[row].event;
     ASSERT_EQ(detail.dump.size(), expected[row].lines) << expected[row].event;
@@ -83,17 +87,17 @@ TEST(EventDetail, ByteRangesOfEachKindOfEvent) {
     EXPECT_EQ(bytes, size_t(expected[row].last - expected[row].first + 1));
   }
 
-  EXPECT_EQ(Texts(DetailOf(*session, index, 0).dump),
+  EXPECT_EQ(Texts(DetailOf(*session, 0).dump),
             std::vector<std::string>{"000022  00 90 3C 64" + std::string(36, ' ') + "  ..<d"});
-  EXPECT_EQ(Texts(DetailOf(*session, index, 1).dump),
+  EXPECT_EQ(Texts(DetailOf(*session, 1).dump),
             std::vector<std::string>{"000026  81 00 3E 5A" + std::string(36, ' ') + "  ..>Z"});
-  const EventDetail sysex = DetailOf(*session, index, 2);
+  const EventDetail sysex = DetailOf(*session, 2);
   EXPECT_EQ(sysex.dump[0].hex, "00 F0 28 43 11 11 11 11 11 11 11 11 11 11 11 11");
   EXPECT_EQ(sysex.dump[2].offset, 62);
   EXPECT_EQ(sysex.dump[2].hex, "11 11 11 11 11 11 11 11 11 11 F7");
   EXPECT_EQ(HexDumpLineText(sysex.dump[2]),
             "000062  11 11 11 11 11 11 11 11 11 11 F7" + std::string(15, ' ') + "  ...........");
-  const EventDetail text = DetailOf(*session, index, 3);
+  const EventDetail text = DetailOf(*session, 3);
   EXPECT_EQ(text.dump[0].text, "....H" + std::string(11, 'x'));
   EXPECT_EQ(text.dump[12].text, std::string(13, 'x'));
   EXPECT_EQ(text.command, "Text Event: " + std::string(200, 'x'));
@@ -116,11 +120,10 @@ TEST(EventDetail, TimeFollowsTheTempoChangesMetBeforeTheEvent) {
       .Event(1, {0x90, 67, 100})          // 1041.7 microseconds, cut to the millisecond
       .EndOfTrack();
   auto session = Listed(testing::SingleTrackFile(track, 480));
-  const EventIndex index = BuildEventIndex(*session);
   for (const Timed& t :
        {Timed{0, "0:00.000"}, Timed{1, "0:00.500"}, Timed{2, "0:00.500"}, Timed{3, "0:01.500"},
         Timed{4, "0:01.500"}, Timed{5, "0:01.500"}, Timed{6, "2:01.500"}, Timed{7, "2:01.501"}})
-    EXPECT_EQ(DetailOf(*session, index, t.row).time, t.time) << "row " << t.row;
+    EXPECT_EQ(DetailOf(*session, t.row).time, t.time) << "row " << t.row;
 }
 
 TEST(EventDetail, NoTimeWithoutTicksPerQuarterNote) {
@@ -128,8 +131,7 @@ TEST(EventDetail, NoTimeWithoutTicksPerQuarterNote) {
     TrackBuilder track;
     track.Event(10, {0x90, 60, 100}).EndOfTrack();
     auto session = Listed(testing::SingleTrackFile(track, division));
-    const EventIndex index = BuildEventIndex(*session);
-    EventDetail detail = DetailOf(*session, index, 0);
+    EventDetail detail = DetailOf(*session, 0);
     EXPECT_EQ(detail.time, "") << division;
     EXPECT_EQ(detail.lastByte, 25);
   }
@@ -148,7 +150,7 @@ TEST(EventDetail, OtsRowsAreFoundWithRunningStatusAndWithoutTime) {
       std::search(bytes.begin(), bytes.end(), tag.begin(), tag.end()) - bytes.begin() + 16);
   auto session = Listed(bytes, "Ots");
   ASSERT_EQ(session->window.rows.size(), 4u);
-  const EventIndex index = BuildEventIndex(*session);
+  const EventIndex& index = session->window.events;
   EXPECT_EQ(index.view(), "Ots");
   // Each track: 4 bytes of controller, 3 with running status, 4 of End of Track, behind a
   // head of 8 bytes.
@@ -157,36 +159,37 @@ TEST(EventDetail, OtsRowsAreFoundWithRunningStatusAndWithoutTime) {
                                 {"second track", firstEvent + 19, firstEvent + 22, 1},
                                 {"second running", firstEvent + 23, firstEvent + 25, 1}};
   for (size_t row = 0; row < std::size(expected); ++row) {
-    EventDetail detail = DetailOf(*session, index, row);
+    EventDetail detail = DetailOf(*session, row);
     EXPECT_EQ(detail.firstByte, expected[row].first) << expected[row].event;
     EXPECT_EQ(detail.lastByte, expected[row].last) << expected[row].event;
+    EXPECT_EQ(index.Of(row)->otsTrack, row < 2 ? 1 : 2) << expected[row].event;
+    EXPECT_EQ(index.Of(row)->status, 0xB0) << expected[row].event;
     EXPECT_EQ(detail.time, "");
     EXPECT_EQ(detail.command, session->window.rows.Cell(row, 4));
   }
-  EXPECT_EQ(DetailOf(*session, index, 1).dump[0].hex, "0A 0A 40");
+  EXPECT_EQ(DetailOf(*session, 1).dump[0].hex, "0A 0A 40");
 }
 
-TEST(EventDetail, SortedRowsAreFoundByTheirId) {
+TEST(EventDetail, SortedRowsKeepTheirRecords) {
   TrackBuilder track;
   track.Event(0, {0xC0, 1}).Event(5, {0x90, 60, 100}).Event(7, {0x80, 60, 0}).EndOfTrack();
   auto session = Listed(testing::SingleTrackFile(track));
-  const EventIndex index = BuildEventIndex(*session);
-  session->window.rows.Permute({2, 0, 1});
-  EXPECT_EQ(DetailOf(*session, index, 0).firstByte, 29);
-  EXPECT_EQ(DetailOf(*session, index, 0).dump[0].hex, "07 80 3C 00");
-  EXPECT_EQ(DetailOf(*session, index, 1).firstByte, 22);
+  session->window.PermuteRows({2, 0, 1});
+  EXPECT_EQ(DetailOf(*session, 0).firstByte, 29);
+  EXPECT_EQ(DetailOf(*session, 0).dump[0].hex, "07 80 3C 00");
+  EXPECT_EQ(DetailOf(*session, 1).firstByte, 22);
 }
 
-TEST(EventDetail, NothingForOtherViewsAnotherViewsIndexOrRowsBeyondTheList) {
+TEST(EventDetail, NothingForOtherViewsOrRowsBeyondTheList) {
   TrackBuilder track;
   track.Event(0, {0xC0, 1}).EndOfTrack();
   auto session = Listed(testing::SingleTrackFile(track));
-  const EventIndex midi = BuildEventIndex(*session);
-  EXPECT_FALSE(DescribeEvent(*session, midi, 1).has_value());
-  EXPECT_FALSE(DescribeEvent(*session, EventIndex(), 0).has_value());
+  EXPECT_TRUE(DescribeEvent(*session, 0).has_value());
+  EXPECT_FALSE(DescribeEvent(*session, 1).has_value());
   SelectView(*session, "Casm");
-  EXPECT_EQ(BuildEventIndex(*session).view(), "");
-  EXPECT_FALSE(DescribeEvent(*session, midi, 0).has_value());
+  EXPECT_EQ(session->window.events.view(), "");
+  EXPECT_EQ(session->window.events.size(), 0u);
+  EXPECT_FALSE(DescribeEvent(*session, 0).has_value());
 }
 
 TEST(EventDetail, AFileCutInsideAnEventKeepsItsRowsDescribed) {
@@ -197,9 +200,8 @@ TEST(EventDetail, AFileCutInsideAnEventKeepsItsRowsDescribed) {
   auto session = Listed(bytes);
   ASSERT_EQ(session->window.lblWarning, "File has errors");
   ASSERT_EQ(session->window.rows.size(), 2u);
-  const EventIndex index = BuildEventIndex(*session);
-  EXPECT_EQ(index.size(), 2u);
-  EXPECT_EQ(DetailOf(*session, index, 1).lastByte, 29);
+  EXPECT_EQ(session->window.events.size(), 2u);
+  EXPECT_EQ(DetailOf(*session, 1).lastByte, 29);
 }
 
 TEST(EventDetail, ClockAndDumpTexts) {
@@ -220,29 +222,33 @@ TEST(EventDetail, ClockAndDumpTexts) {
   EXPECT_THROW(HexDump(image, 4, 6), Failure);
 }
 
-// Every row of a real file is found, and the events tile the track without gap or overlap:
-// the walk of the index is the walk of the listing.
-TEST(EventDetail, RealFilesEveryRowFoundAndEventsAdjacent) {
+// Every row of a real file has its record, also once sorted: the detail's first byte is the
+// row's ID, and in file order the events tile the track without gap or overlap.
+TEST(EventDetail, RealFilesEveryRowDescribedSortedOrNot) {
   std::vector<std::string> files = testing::RealFiles("midi");
   std::vector<std::string> styles = testing::RealFiles("styles");
   files.insert(files.end(), styles.begin(), styles.end());
   if (files.empty()) GTEST_SKIP() << "the real files are not in this clone";
   size_t described = 0;
   for (const std::string& path : files) {
-    for (const char* view : {"Midi", "Ots"}) {
+    for (const std::string view : {"Midi", "Ots"}) {
       Session session;
       if (OpenFile(session, path) != OpenOutcome::Listed) continue;
-      if (std::string(view) != "Midi") SelectView(session, view);
-      const EventIndex index = BuildEventIndex(session);
-      ASSERT_GE(index.size(), session.window.rows.size()) << path << " " << view;
-      const auto& events = index.events();
-      for (size_t e = 1; e < events.size(); ++e) {
-        if (std::string(view) == "Ots" && events[e].first != events[e - 1].last + 1) continue;
-        ASSERT_EQ(events[e].first, events[e - 1].last + 1) << path << " event " << e;
+      if (view != "Midi") SelectView(session, view);
+      const WindowModel& window = session.window;
+      ASSERT_EQ(window.events.size(), window.rows.size()) << path << " " << view;
+      const size_t idColumn = view == "Midi" ? 0 : 1;
+      for (size_t row = 1; row < window.rows.size(); ++row) {
+        const EventRecord& before = *window.events.Of(row - 1);
+        if (view == "Ots" && window.events.Of(row)->otsTrack != before.otsTrack) continue;
+        ASSERT_EQ(window.events.Of(row)->first, before.last + 1) << path << " row " << row;
       }
-      for (size_t row = 0; row < session.window.rows.size(); ++row) {
-        std::optional<EventDetail> detail = DescribeEvent(session, index, row);
+      SortByColumnClick(session.window, window.columns.size() - 1);  // by Command
+      for (size_t row = 0; row < window.rows.size(); ++row) {
+        std::optional<EventDetail> detail = DescribeEvent(session, row);
         ASSERT_TRUE(detail.has_value()) << path << " " << view << " row " << row;
+        ASSERT_EQ(detail->firstByte, std::stoi(std::string(window.rows.Cell(row, idColumn))));
+        ASSERT_EQ(detail->command, window.rows.Cell(row, window.columns.size() - 1));
         ++described;
       }
     }

@@ -1,4 +1,4 @@
-#include "views/column_layouts.h"
+#include "core/column_layouts.h"
 
 #include <array>
 #include <string_view>
@@ -78,6 +78,12 @@ std::vector<Column> ColumnsOfView(std::string_view key) {
   if (key == "Ots") return OtsColumns();
   if (key == "Mfd") return MfdColumns();
   return {};
+}
+
+std::optional<size_t> ColumnNamed(const std::vector<Column>& columns, std::string_view header) {
+  for (size_t c = 0; c < columns.size(); ++c)
+    if (columns[c].header == header) return c;
+  return std::nullopt;
 }
 
 }  // namespace veltrix

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "views/list_sort.h"
+#include "core/list_sort.h"
 
 namespace veltrix {
 namespace {

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Fails when a source folder includes a header of a folder above it. The layers, low to high:
+# core, yamaha, sysex, midi, style, check, views, shell, then app and cli side by side. The builder
+# and the conversion library stand apart and may be used by no layer but their own.
+set -euo pipefail
+src=$(cd "$(dirname "$0")/../src" && pwd)
+layers=(core yamaha sysex midi style check views shell app cli)
+rank() {
+  case $1 in
+    core) echo 0 ;; yamaha) echo 1 ;; sysex) echo 2 ;; midi) echo 3 ;; style) echo 4 ;;
+    check) echo 5 ;; views) echo 6 ;; shell) echo 7 ;; app | cli) echo 8 ;; *) echo -1 ;;
+  esac
+}
+violations=0
+for folder in "${layers[@]}"; do
+  own=$(rank "$folder")
+  while IFS=: read -r file line text; do
+    included=$(sed -E 's/.*#include "([a-z0-9_]+)\/.*/\1/' <<<"$text")
+    [ "$included" = "$folder" ] && continue
+    other=$(rank "$included")
+    # app and cli share a rank but neither may include the other; the conversion library
+    # (hpmidifile) may be used by any layer.
+    if [ "$included" = hpmidifile ]; then continue; fi
+    if [ "$other" -lt 0 ] || [ "$other" -ge "$own" ]; then
+      echo "${file#"$src"/}:$line: $folder includes $included"
+      violations=$((violations + 1))
+    fi
+  done < <(grep -n -H -E '^#include "[a-z0-9_]+/' "$src/$folder"/*.{h,cpp} 2>/dev/null || true)
+done
+if [ "$violations" -gt 0 ]; then
+  echo "$violations includes of a higher or foreign folder"
+  exit 1
+fi
+echo "no folder includes a higher one"

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veltrix {
+
+// What the walk that lists an event knows of it, kept beside its row: where its bytes lie in
+// the file image, when it sounds and what it is.
+struct EventRecord {
+  int32_t first = 0;   // its delta-time byte: the ID of its row
+  int32_t last = 0;    // its last byte
+  int32_t tick = 0;    // the running tick count at the event
+  uint8_t status = 0;  // its status byte, the running status for an event without one
+  uint8_t reserved = 0;
+  int16_t otsTrack = 0;  // the one-touch-setting track it belongs to (from 1), 0 for none
+};
+static_assert(sizeof(EventRecord) == 16, "a record is kept for every row of a listing");
+
+// The records of a listing, one per row and in the rows' order (a sort reorders both alike),
+// with the tempo changes the walk met. Made by the walk that lists the Midi or Ots view;
+// empty for the other views.
+class EventIndex {
+ public:
+  // Starts the index of a listing of `view` ("Midi", "Ots"); `ticksPerQuarter` is 0 when the
+  // listing has no time.
+  void Start(std::string view, int32_t ticksPerQuarter);
+  void Clear() { Start({}, 0); }
+
+  // The view the index was made for, empty for none.
+  const std::string& view() const { return view_; }
+  size_t size() const { return records_.size(); }
+  // The record of row `row`; nullptr beyond the rows.
+  const EventRecord* Of(size_t row) const {
+    return row < records_.size() ? &records_[row] : nullptr;
+  }
+
+  void Add(const EventRecord& record) { records_.push_back(record); }
+  // A tempo change at `tick`. Of several changes at one tick the last rules.
+  void AddTempo(int32_t tick, int32_t microsecondsPerQuarter);
+  // Reorders the records as the rows: record i of the result is record order[i].
+  void Permute(const std::vector<uint32_t>& order);
+
+  // Microseconds from the start of the track to `tick`, from the tempo changes before it
+  // (500000 per quarter note before the first). Nothing when the index has no time: the
+  // Ots view, or a division of 0, negative or SMPTE.
+  std::optional<int64_t> MicrosecondsAt(int32_t tick) const;
+
+ private:
+  struct TempoPoint {
+    int32_t tick;
+    int32_t microsecondsPerQuarter;
+    int64_t scaledBefore;  // microseconds × division from tick 0 to `tick`
+  };
+
+  std::string view_;
+  std::vector<EventRecord> records_;
+  std::vector<TempoPoint> tempos_;
+  int32_t division_ = 0;  // ticks per quarter note; 0 when the listing gives no time
+};
+
+}  // namespace veltrix
