@@ -301,6 +301,8 @@ void MainWindow::ConnectModel() {
 
 void MainWindow::RunCommand(const char* routine, bool lists, const std::function<void()>& body) {
   if (lists) relistPending_ = true;
+  // A command that lists a file may have opened another one: its problems are found anew.
+  if (lists && std::string_view(routine) == "Action Bar Action") problemsStale_ = true;
   ++commandDepth_;
   messages_.Begin();
   {
@@ -374,6 +376,7 @@ void MainWindow::ShowModel() {
     model_->Refresh();
     ApplyColumnWidths();
     ShowSortIndicator();
+    if (problemsStale_) ShowProblems();
   }
   ShowProgress();
 }

@@ -35,6 +35,7 @@ class DesktopServices;
 class MessagePresenter;
 class OpenDialog;
 class PrintPreview;
+class ProblemsPane;
 class RowTableModel;
 class SearchPrompt;
 struct ToolButton;
@@ -101,6 +102,9 @@ class MainWindow : public QMainWindow {
   const WindowModel& ShownWindow();
   FilterBar* filterBar() const { return filterBar_; }
   DetailPane* detailPane() const { return detailPane_; }
+  ProblemsPane* problemsPane() const { return problemsPane_; }
+  // Selects, in the Midi view, the event of the finding at `index` of the Problems pane.
+  void GoToFinding(int index);
 
   // The desktop pieces of the list commands; the window starts with the real ones.
   void SetSearchPrompt(std::unique_ptr<SearchPrompt> prompt);
@@ -149,6 +153,8 @@ class MainWindow : public QMainWindow {
   void BuildExtras();
   void ShowFilterStatus();
   void ShowEventDetail();
+  // Checks the listed file again for the Problems pane (when it is hidden: once it shows).
+  void ShowProblems();
 
   Session session_;
   std::unique_ptr<MessagePresenter> presenter_;
@@ -197,6 +203,8 @@ class MainWindow : public QMainWindow {
 
   FilterBar* filterBar_ = nullptr;
   DetailPane* detailPane_ = nullptr;
+  ProblemsPane* problemsPane_ = nullptr;
+  bool problemsStale_ = true;
   std::unique_ptr<ExportDialog> exportDialog_;
   std::optional<WindowModel> shownWindow_;
 };

@@ -17,9 +17,13 @@
 #include "app/export_action.h"
 #include "app/filter_bar.h"
 #include "app/main_window.h"
+#include "app/problems_pane.h"
 #include "app/row_table_model.h"
+#include "check/file_check.h"
+#include "core/file_image.h"
 #include "shell/open_command.h"
 #include "views/event_detail.h"
+#include "views/finding_row.h"
 #include "views/row_filter.h"
 #include "views/select_view.h"
 
@@ -62,6 +66,16 @@ void MainWindow::BuildExtras() {
   QAction* detail = detailPane_->toggleViewAction();
   detail->setObjectName(QStringLiteral("mnuEventDetail"));
   options->addAction(detail);
+  problemsPane_ = new ProblemsPane(this);
+  addDockWidget(Qt::RightDockWidgetArea, problemsPane_);
+  problemsPane_->hide();
+  connect(problemsPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (visible && problemsStale_) ShowProblems();
+  });
+  connect(problemsPane_, &ProblemsPane::findingActivated, this, &MainWindow::GoToFinding);
+  QAction* problems = problemsPane_->toggleViewAction();
+  problems->setObjectName(QStringLiteral("mnuProblems"));
+  options->addAction(problems);
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
 }
 
@@ -99,6 +113,43 @@ void MainWindow::ShowEventDetail() {
     }
   }
   detailPane_->ShowDetail(detail);
+}
+
+// ---- Problems ----
+
+void MainWindow::ShowProblems() {
+  if (problemsPane_ == nullptr) return;
+  if (problemsPane_->isHidden()) return;  // checked once the pane shows
+  problemsStale_ = false;
+  const std::string& path = session_.window.fileName;
+  std::optional<check::FileCheck> found;
+  if (!path.empty()) {
+    try {
+      // The file as it is on disk, so offsets are the file's even when the list shows the
+      // merged copy of a format-1 file.
+      const FileImage file = LoadFileImage(path);
+      found = check::CheckFile(file.bytes(), path);
+    } catch (const std::exception&) {
+      // A file that cannot be read has no findings to show; the Open command said why.
+    }
+  }
+  problemsPane_->ShowCheck(std::move(found));
+}
+
+void MainWindow::GoToFinding(int index) {
+  const std::optional<check::FileCheck>& shown = problemsPane_->shownCheck();
+  if (!shown || index < 0 || static_cast<size_t>(index) >= shown->findings.size()) return;
+  const check::Finding finding = shown->findings[static_cast<size_t>(index)];
+  // A file of format 1 or 2 is listed from its merged copy, whose offsets are not the file's.
+  const bool mergedCopy = shown->format && (*shown->format & 0xFF) != 0;
+  if (session_.window.PressedView() != "Midi") ViewBarAction(QStringLiteral("Midi"));
+  const std::optional<size_t> row = RowOfFinding(session_.window.events, finding, mergedCopy);
+  if (!row) return;
+  for (int shownRow = 0; shownRow < model_->rowCount(); ++shownRow)
+    if (model_->TableRow(shownRow) == *row) {
+      SelectListRow(shownRow + 1);
+      return;
+    }
 }
 
 // ---- Drag and drop ----
