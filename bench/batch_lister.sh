@@ -2,16 +2,16 @@
 # Lists a generated folder of FILES files (default 2,000, in 20 sub-folders) with
 #   veltrix-list --recursive DIR --format jsonl >/dev/null
 # once with --jobs 1 and once with the default (one job per processor), and prints both
-# wall times (best of RUNS runs, default 3) and their ratio.
+# wall times (best of RUNS runs, default 3) and their ratio. With CHECK=1 the files are
+# checked (--check) instead of listed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 files=${1:-2000}
 runs=${RUNS:-3}
 build=${BUILD_DIR:-$here/build-bench}
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIX_BUILD_GUI=OFF \
-  -DVELTRIX_BUILD_TESTS=OFF -DVELTRIX_BUILD_BENCH=ON >/dev/null
-ninja -C "$build" veltrix-list veltrix-make-large >/dev/null
+. "$here/bench/best_time.sh"
+build_tools "$here" "$build"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,12 +22,12 @@ for ((i = 0; i < files; i++)); do
   "$build/veltrix-make-large" "$folder/song$i.mid" $((500 + (i * 7919) % 7500))
 done
 
-. "$here/bench/best_time.sh"
-
-one=$(best "$runs" "$build/veltrix-list" --recursive "$work/songs" --format jsonl --jobs 1)
-default=$(best "$runs" "$build/veltrix-list" --recursive "$work/songs" --format jsonl)
+mode=()
+[ "${CHECK:-0}" = 1 ] && mode=(--check)
+one=$(best "$runs" "$build/veltrix-list" "${mode[@]}" --recursive "$work/songs" --format jsonl --jobs 1)
+default=$(best "$runs" "$build/veltrix-list" "${mode[@]}" --recursive "$work/songs" --format jsonl)
 printf 'files: %s, %s bytes, %s processors\n' "$files" "$(du -sb "$work/songs" | cut -f1)" "$(nproc)"
-printf 'veltrix-list --jobs 1:  %.3f s\n' "$one"
+printf 'veltrix-list %s--jobs 1:  %.3f s\n' "${mode[*]:+${mode[*]} }" "$one"
 printf 'veltrix-list (default): %.3f s\n' "$default"
 printf 'ratio default/jobs 1:   %.2f (target below 0.70 on 2 processors)\n' \
   "$(echo "$default / $one" | bc -l)"

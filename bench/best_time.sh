@@ -13,3 +13,10 @@ best() {
   done
   echo "$best"
 }
+
+# build_tools HERE BUILD: a Release build of veltrix-list and the large-file maker in BUILD.
+build_tools() {
+  cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIX_BUILD_GUI=OFF \
+    -DVELTRIX_BUILD_TESTS=OFF -DVELTRIX_BUILD_BENCH=ON >/dev/null
+  ninja -C "$2" veltrix-list veltrix-make-large >/dev/null
+}
