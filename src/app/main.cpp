@@ -1,6 +1,7 @@
 // The desktop program: veltrix [--quit-after-load] [--screenshot FILE.png] [--filter TEXT]
-// [--detail ROW] [--] [FILE]
+// [--detail ROW] [--help] [--version] [--] [FILE...]
 #include <QApplication>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTableView>
@@ -10,16 +11,24 @@
 #include <string>
 #include <vector>
 
+#include "app/app_command_line.h"
 #include "app/detail_pane.h"
 #include "app/filter_bar.h"
 #include "app/main_window.h"
 #include "app/message_presenter.h"
 #include "app/open_dialog.h"
 #include "app/start_options.h"
+#include "core/command_line_help.h"
 
 using namespace veltrix::app;
 
 int main(int argc, char** argv) {
+  // Help and version need no display, so they are answered before the application starts.
+  const StartOptions early = ParseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
+  if (early.error.empty() && (early.help || early.version)) {
+    std::fputs(early.help ? veltrix::kWindowHelpText : VersionText().toUtf8().constData(), stdout);
+    return 0;
+  }
   QApplication application(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
@@ -29,6 +38,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "veltrix: %s\n%s", options.error.c_str(), kStartUsage);
     return 2;
   }
+  const CommandLineFiles files = ChooseCommandLineFiles(options.words, [](const std::string& path) {
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).isFile();
+  });
   const bool unattended = options.quitAfterLoad || !options.screenshotPath.empty();
   std::unique_ptr<MessagePresenter> presenter;
   if (unattended) {
@@ -36,12 +48,14 @@ int main(int argc, char** argv) {
   } else {
     presenter = std::make_unique<MessageBoxPresenter>();
   }
+  MessagePresenter* messages = presenter.get();
   MainWindow window(std::move(presenter), std::make_unique<FileOpenDialog>());
   window.show();
 
   int status = 0;
   QTimer::singleShot(0, &window, [&] {
-    window.LoadCommandLine(options.commandLine);
+    window.LoadCommandLine(files.commandLine);
+    if (!files.notOpened.empty()) messages->Show(&window, NotOpenedMessage(files.notOpened));
     if (!options.filterText.empty())
       window.filterBar()->textField()->setText(QString::fromLocal8Bit(options.filterText.c_str()));
     if (options.detailRow > 0) {

@@ -18,6 +18,7 @@
 #include "app/filter_bar.h"
 #include "app/main_window.h"
 #include "app/row_table_model.h"
+#include "app/shortcuts.h"
 #include "shell/open_command.h"
 #include "views/event_detail.h"
 #include "views/row_filter.h"
@@ -63,6 +64,7 @@ void MainWindow::BuildExtras() {
   detail->setObjectName(QStringLiteral("mnuEventDetail"));
   options->addAction(detail);
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
+  AddShortcuts(*this);
 }
 
 // ---- Filter ----
