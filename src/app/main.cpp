@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTableView>
 #include <QTimer>
 #include <cstdio>
@@ -17,6 +18,8 @@
 #include "app/main_window.h"
 #include "app/message_presenter.h"
 #include "app/open_dialog.h"
+#include "app/recent_files.h"
+#include "app/settings_store.h"
 #include "app/start_options.h"
 #include "core/command_line_help.h"
 
@@ -49,7 +52,17 @@ int main(int argc, char** argv) {
     presenter = std::make_unique<MessageBoxPresenter>();
   }
   MessagePresenter* messages = presenter.get();
-  MainWindow window(std::move(presenter), std::make_unique<FileOpenDialog>());
+  // Unattended runs leave the user's settings alone and always show the window as at first.
+  const std::unique_ptr<QSettings> settings = unattended ? nullptr : UserSettings();
+  std::unique_ptr<OpenDialog> openDialog = std::make_unique<FileOpenDialog>();
+  if (settings)
+    openDialog = std::make_unique<RememberingOpenDialog>(std::move(openDialog), *settings);
+  MainWindow window(std::move(presenter), std::move(openDialog));
+  if (settings) {
+    (new WindowSettings(window, *settings))->Restore();
+    new RecentFiles(window, *settings,
+                    [&window, messages](const QString& text) { messages->Show(&window, text); });
+  }
   window.show();
 
   int status = 0;

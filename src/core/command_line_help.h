@@ -63,7 +63,8 @@ inline constexpr char kWindowHelpText[] =
     "The window keeps its size and place, its panes, the column widths of each view, the\n"
     "Open dialog's last folder, the text encoding and the last eight files listed (Options >\n"
     "Recent Files) in ~/.config/Veltrix/Veltrix.conf. Decode Sysex Commands, Hide Gridlines\n"
-    "and the running-status mark start every run as at the first.\n"
+    "and the running-status mark start every run as at the first. Runs with --screenshot or\n"
+    "--quit-after-load neither read nor change the settings.\n"
     "\n"
     "Exit status: 0 when the window was closed, 1 when --screenshot could not write its\n"
     "picture, 2 on a usage error.\n";
