@@ -2,6 +2,7 @@
 // [--detail ROW] [--help] [--version] [--] [FILE...]
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QSettings>
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+  // The installed icon and desktop entry, where they are installed; nothing otherwise.
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltrix")));
+  QGuiApplication::setDesktopFileName(QStringLiteral("veltrix"));
 
   const StartOptions options = ParseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!options.error.empty()) {
