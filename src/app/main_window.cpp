@@ -30,6 +30,7 @@
 #include "app/print_preview.h"
 #include "app/row_table_model.h"
 #include "app/search_prompt.h"
+#include "app/theme_colours.h"
 #include "app/window_layout.h"
 #include "midi/midi_list.h"
 #include "shell/open_command.h"
@@ -152,7 +153,7 @@ void MainWindow::BuildControls() {
 
   lblWarning_ = MakeLabel(client_, "lblWarning");
   QPalette warning = lblWarning_->palette();
-  warning.setColor(QPalette::WindowText, Qt::darkRed);
+  warning.setColor(QPalette::WindowText, WarningTextColour(warning));
   lblWarning_->setPalette(warning);
 
   pbr1_ = new QProgressBar(client_);

@@ -35,6 +35,8 @@ void AddShortcuts(MainWindow& window) {
   QWidget* order[] = {field, window.filterBar()->typeChoice(), window.filterBar()->channelChoice(),
                       window.listView(), window.detailPane()->widget()};
   for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  // The list keeps the focus the window starts with.
+  window.listView()->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace veltrix::app

@@ -16,6 +16,7 @@
 #include "app/encoding_menu.h"
 #include "app/export_action.h"
 #include "app/filter_bar.h"
+#include "app/hidpi_icons.h"
 #include "app/main_window.h"
 #include "app/row_table_model.h"
 #include "app/shortcuts.h"
@@ -65,6 +66,7 @@ void MainWindow::BuildExtras() {
   options->addAction(detail);
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
   AddShortcuts(*this);
+  SharpenToolBarIcons(*this);
 }
 
 // ---- Filter ----
