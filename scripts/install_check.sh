@@ -108,5 +108,5 @@ lintian_clean() {
 check "lintian finds no error" lintian_clean
 sed 's/^/    /' "$work/out"
 
-echo "install check: $passed passed, $failed failed"
+echo "install_check: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
