@@ -41,6 +41,14 @@ all_there() {
   return $missing
 }
 check "installed files" all_there
+icons_have_their_sizes() {
+  local size
+  for size in 48 128 256; do
+    file "$prefix/share/icons/hicolor/${size}x${size}/apps/veltrix.png" |
+      grep -q "PNG image data, $size x $size" || { echo "not ${size}x${size}"; return 1; }
+  done
+}
+check "icons of 48, 128 and 256 pixels" icons_have_their_sizes
 check "desktop-file-validate" desktop-file-validate "$prefix/share/applications/veltrix.desktop"
 
 # A style file starts as a MIDI file does; its name says it is a style.
