@@ -25,11 +25,13 @@
 #include "app/export_action.h"
 #include "app/filter_bar.h"
 #include "app/help_opener.h"
+#include "app/hidpi_icons.h"
 #include "app/message_presenter.h"
 #include "app/open_dialog.h"
 #include "app/print_preview.h"
 #include "app/row_table_model.h"
 #include "app/search_prompt.h"
+#include "app/shortcuts.h"
 #include "app/theme_colours.h"
 #include "app/window_layout.h"
 #include "midi/midi_list.h"
@@ -105,6 +107,8 @@ MainWindow::MainWindow(std::unique_ptr<MessagePresenter> presenter,
   BuildToolBars();
   BuildExtras();
   ConnectModel();
+  AddShortcuts(*this);
+  SharpenToolBarIcons(*this);
   ShowModel();
 
   const QSize client = DesignClientSize();

@@ -16,10 +16,8 @@
 #include "app/encoding_menu.h"
 #include "app/export_action.h"
 #include "app/filter_bar.h"
-#include "app/hidpi_icons.h"
 #include "app/main_window.h"
 #include "app/row_table_model.h"
-#include "app/shortcuts.h"
 #include "shell/open_command.h"
 #include "views/event_detail.h"
 #include "views/row_filter.h"
@@ -65,8 +63,6 @@ void MainWindow::BuildExtras() {
   detail->setObjectName(QStringLiteral("mnuEventDetail"));
   options->addAction(detail);
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
-  AddShortcuts(*this);
-  SharpenToolBarIcons(*this);
 }
 
 // ---- Filter ----

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "core/command_line_help.h"
 #include "core/session.h"
 #include "shell/open_command.h"
 #include "views/export_writers.h"
@@ -11,7 +10,37 @@
 
 namespace veltrix {
 
-const char* const kListerHelp = kListerHelpText;
+const char* const kListerHelp =
+    "Usage: veltrix-list [OPTIONS] FILE...\n"
+    "       veltrix-list [OPTIONS] --recursive FOLDER\n"
+    "Lists Standard MIDI Files and keyboard style files as the Veltrix window shows them.\n"
+    "\n"
+    "  --view midi|casm|ots|mfd    the view to show (default midi)\n"
+    "  --no-decode-sysex           show system-exclusive and sequencer-specific data as hex\n"
+    "  --mark-running-status       append * to events written with running status\n"
+    "  --format tsv|csv|json|jsonl output format (default tsv)\n"
+    "  --codepage NAME             code page of the files' texts (default WINDOWS-1252)\n"
+    "  --recursive FOLDER          list every regular file below FOLDER, sorted by path\n"
+    "  --jobs N                    list N files at once (default: one per processor)\n"
+    "  --help                      show this text\n"
+    "\n"
+    "tsv: a header line, then a line per row, cells joined by TAB, lines ended by LF;\n"
+    "     TAB, CR, LF and backslash inside a cell are written \\t, \\r, \\n, \\\\.\n"
+    "csv: RFC 4180. With tsv and csv the messages the window would show in message\n"
+    "     boxes go to standard error, one a line.\n"
+    "json: one object with caption, view, columns, rows, labels (filename, tracks,\n"
+    "     ticks, length), warning, status and messages.\n"
+    "jsonl: one line per file holding the json object with \"path\" as its first member.\n"
+    "\n"
+    "Several files (several FILE arguments, or --recursive, which may be given more than\n"
+    "once and mixed with FILEs) are listed in parallel and printed in argument order.\n"
+    "With tsv and csv a line \"==> PATH <==\" goes before each file's table and each\n"
+    "message on standard error starts with \"PATH: \". With json the objects, each with\n"
+    "\"path\", form one array. A file that cannot be listed never stops the others;\n"
+    "folder entries that cannot be read are skipped with a message on standard error.\n"
+    "\n"
+    "Exit status: 0 when every file was listed (even with error reports), 1 when a file\n"
+    "was refused or could not be read, 2 on a usage error.\n";
 
 namespace {
 

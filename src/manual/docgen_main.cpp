@@ -9,7 +9,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/command_line_help.h"
+#include "app/window_help.h"
+#include "cli/lister.h"
 #include "manual/help_pages.h"
 
 namespace {
@@ -33,8 +34,8 @@ int main(int argc, char** argv) {
   using namespace veltrix::manual;
   const std::string command = argc > 1 ? argv[1] : "";
   try {
-    const HelpPage window = ReadHelpText(veltrix::kWindowHelpText);
-    const HelpPage lister = ReadHelpText(veltrix::kListerHelpText);
+    const HelpPage window = ReadHelpText(veltrix::app::kWindowHelpText);
+    const HelpPage lister = ReadHelpText(veltrix::kListerHelp);
     if (command == "man" && argc == 5) {
       const std::string program = argv[2];
       if (program != window.program && program != lister.program)
