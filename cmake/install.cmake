@@ -19,5 +19,3 @@ foreach(size 48 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME veltrix.png)
 endforeach()
-install(FILES ${VELTRIX_DATA}/completion/veltrix-list
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)

@@ -88,13 +88,22 @@ render_man() {
 }
 check "man -l veltrix.1" render_man "$moved/share/man/man1/veltrix.1.gz"
 check "man -l veltrix-list.1" render_man "$moved/share/man/man1/veltrix-list.1.gz"
+completes() {  # completes EXPECTED WORD...: what bash offers after the words
+  local expected=$1 offered
+  shift
+  offered=$(bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
+    _veltrix_list; echo "${COMPREPLY[*]}"' _ \
+    "$moved/share/bash-completion/completions/veltrix-list" veltrix-list "$@")
+  echo "$* -> $offered"
+  [ "$offered" = "$expected" ]
+}
 completion_knows_every_option() {
   local option missing=0
   for option in $("$moved/bin/veltrix-list" --help | sed -n 's/^  \(--[a-z-]*\).*/\1/p'); do
-    grep -q -- "$option" "$moved/share/bash-completion/completions/veltrix-list" ||
-      { echo "not completed: $option"; missing=1; }
+    [ "$option" = "--" ] && continue
+    completes "$option" "$option" >/dev/null || { echo "not completed: $option"; missing=1; }
   done
-  bash -n "$moved/share/bash-completion/completions/veltrix-list" && return $missing
+  completes "json jsonl" --format j && completes "midi" --view mi && return $missing
 }
 check "bash completion offers every option" completion_knows_every_option
 

@@ -2,6 +2,7 @@
 // --help texts:
 //   veltrix-docgen man veltrix|veltrix-list VERSION OUTPUT.1
 //   veltrix-docgen manual MANUAL.md OUTPUT.md
+//   veltrix-docgen completion OUTPUT   (bash completion for veltrix-list)
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,9 @@
 #include "manual/help_pages.h"
 
 namespace {
+
+// The code pages offered after --codepage: those of the window's Text Encoding menu.
+constexpr const char* kCodePageWords = "WINDOWS-1252 SHIFT_JIS WINDOWS-1250 WINDOWS-1251 UTF-8";
 
 void Write(const char* path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);
@@ -45,6 +49,10 @@ int main(int argc, char** argv) {
       Write(argv[4], ManPage(page, argv[3], {other}));
       return 0;
     }
+    if (command == "completion" && argc == 3) {
+      Write(argv[2], BashCompletion(lister, {{"--codepage", kCodePageWords}}));
+      return 0;
+    }
     if (command == "manual" && argc == 4) {
       Write(argv[3], WithChapter(Read(argv[2]), ManualChapter({window, lister})));
       return 0;
@@ -55,6 +63,7 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr,
                "usage: veltrix-docgen man PROGRAM VERSION OUTPUT.1\n"
-               "       veltrix-docgen manual MANUAL.md OUTPUT.md\n");
+               "       veltrix-docgen manual MANUAL.md OUTPUT.md\n"
+               "       veltrix-docgen completion OUTPUT\n");
   return 2;
 }

@@ -209,6 +209,47 @@ std::string ManualChapter(const std::vector<HelpPage>& pages) {
   return out;
 }
 
+std::string BashCompletion(const HelpPage& page, const std::vector<CompletionChoices>& choices) {
+  std::string function = "_" + page.program;
+  for (char& c : function)
+    if (c == '-') c = '_';
+  std::string out = "# bash completion for " + page.program + ", written from its --help text\n";
+  out += function + "() {\n";
+  out += "  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n";
+  out += "  case $prev in\n";
+  std::string words;
+  for (const HelpOption& option : page.options) {
+    const size_t blank = option.name.find(' ');
+    const std::string name = option.name.substr(0, blank);
+    if (name == "--") continue;
+    words += (words.empty() ? "" : " ") + name;
+    if (blank == std::string::npos) continue;
+    std::string argument = option.name.substr(blank + 1);
+    std::string reply;
+    for (const CompletionChoices& choice : choices)
+      if (name == choice.option) reply = "compgen -W \"" + std::string(choice.words) + "\"";
+    if (reply.empty() && argument.find('|') != std::string::npos) {
+      for (char& c : argument)
+        if (c == '|') c = ' ';
+      reply = "compgen -W \"" + argument + "\"";
+    }
+    if (reply.empty() && argument == "FOLDER") reply = "compgen -d";
+    if (reply.empty() && argument.rfind("FILE", 0) == 0) reply = "compgen -f";
+    out += "    " + name + ")";
+    if (!reply.empty()) out += " COMPREPLY=($(" + reply + " -- \"$cur\"));";
+    out += " return ;;\n";
+  }
+  out += "  esac\n";
+  out += "  if [[ $cur == -* ]]; then\n";
+  out += "    COMPREPLY=($(compgen -W \"" + words + "\" -- \"$cur\"))\n";
+  out += "    return\n";
+  out += "  fi\n";
+  out += "  COMPREPLY=($(compgen -f -- \"$cur\"))\n";
+  out += "}\n";
+  out += "complete -o filenames -F " + function + " " + page.program + "\n";
+  return out;
+}
+
 std::string WithChapter(const std::string& manual, const std::string& chapter) {
   const size_t marker = manual.find(kChapterMarker);
   if (marker == std::string::npos)

@@ -35,6 +35,15 @@ std::string ManPage(const HelpPage& page, const std::string& version,
 // The pages as the manual's command-line chapter, in Markdown.
 std::string ManualChapter(const std::vector<HelpPage>& pages);
 
+// A bash completion for the page's program: its options, the choices of an option whose
+// argument lists them ("midi|casm"), folders for FOLDER, files for FILE and the operands, and
+// the words of `choices` for an option named there.
+struct CompletionChoices {
+  const char* option;
+  const char* words;
+};
+std::string BashCompletion(const HelpPage& page, const std::vector<CompletionChoices>& choices);
+
 // `manual` with its marker line replaced by `chapter`; throws when the marker is missing.
 inline constexpr const char* kChapterMarker = "<!-- command-line chapter -->";
 std::string WithChapter(const std::string& manual, const std::string& chapter);

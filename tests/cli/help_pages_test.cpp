@@ -78,5 +78,20 @@ TEST(HelpPages, ManualChapterTakesThePlaceOfItsMarker) {
   EXPECT_THROW(WithChapter("# M\n", chapter), std::invalid_argument);
 }
 
+TEST(HelpPages, BashCompletionOffersEveryOptionAndItsChoices) {
+  const HelpPage lister = ReadHelpText(kListerHelp);
+  const std::string script = BashCompletion(lister, {{"--codepage", "UTF-8 SHIFT_JIS"}});
+  for (const HelpOption& option : lister.options)
+    EXPECT_NE(script.find(" " + option.name.substr(0, option.name.find(' '))), std::string::npos)
+        << option.name;
+  EXPECT_NE(script.find("--view) COMPREPLY=($(compgen -W \"midi casm ots mfd\""),
+            std::string::npos);
+  EXPECT_NE(script.find("--codepage) COMPREPLY=($(compgen -W \"UTF-8 SHIFT_JIS\""),
+            std::string::npos);
+  EXPECT_NE(script.find("--recursive) COMPREPLY=($(compgen -d "), std::string::npos);
+  EXPECT_NE(script.find("complete -o filenames -F _veltrix_list veltrix-list\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace veltrix::manual
