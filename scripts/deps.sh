@@ -5,6 +5,9 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
           qt6-base-dev libgl-dev xvfb xauth clang libclang-rt-14-dev midicsv poppler-utils
           nlohmann-json3-dev)
 missing=()
+# The install check: desktop entry, file types, man pages and the Debian package.
+packages+=(desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl man-db groff-base
+           dpkg-dev file gzip binutils lintian x11-apps)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

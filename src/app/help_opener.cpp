@@ -10,7 +10,11 @@
 namespace veltrix::app {
 
 QStringList ManualFolders() {
-  QStringList folders{QCoreApplication::applicationDirPath()};
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  // Beside the program in a build, then in the documentation folder of the installed tree,
+  // wherever that tree was moved to.
+  QStringList folders{programFolder,
+                      QDir::cleanPath(programFolder + QStringLiteral("/../share/doc/veltrix"))};
 #ifdef VELTRIX_DOC_DIR
   folders.append(QStringLiteral(VELTRIX_DOC_DIR));
 #endif

@@ -1,8 +1,11 @@
 // The desktop program: veltrix [--quit-after-load] [--screenshot FILE.png] [--filter TEXT]
-// [--detail ROW] [--] [FILE]
+// [--detail ROW] [--help] [--version] [--] [FILE...]
 #include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTableView>
 #include <QTimer>
 #include <cstdio>
@@ -10,25 +13,41 @@
 #include <string>
 #include <vector>
 
+#include "app/app_command_line.h"
 #include "app/detail_pane.h"
 #include "app/filter_bar.h"
 #include "app/main_window.h"
 #include "app/message_presenter.h"
 #include "app/open_dialog.h"
+#include "app/recent_files.h"
+#include "app/settings_store.h"
 #include "app/start_options.h"
+#include "app/window_help.h"
 
 using namespace veltrix::app;
 
 int main(int argc, char** argv) {
+  // Help and version need no display, so they are answered before the application starts.
+  const StartOptions early = ParseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
+  if (early.error.empty() && (early.help || early.version)) {
+    std::fputs(early.help ? kWindowHelpText : VersionText().toUtf8().constData(), stdout);
+    return 0;
+  }
   QApplication application(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+  // The installed icon and desktop entry, where they are installed; nothing otherwise.
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("veltrix")));
+  QGuiApplication::setDesktopFileName(QStringLiteral("veltrix"));
 
   const StartOptions options = ParseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!options.error.empty()) {
     std::fprintf(stderr, "veltrix: %s\n%s", options.error.c_str(), kStartUsage);
     return 2;
   }
+  const CommandLineFiles files = ChooseCommandLineFiles(options.words, [](const std::string& path) {
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).isFile();
+  });
   const bool unattended = options.quitAfterLoad || !options.screenshotPath.empty();
   std::unique_ptr<MessagePresenter> presenter;
   if (unattended) {
@@ -36,12 +55,24 @@ int main(int argc, char** argv) {
   } else {
     presenter = std::make_unique<MessageBoxPresenter>();
   }
-  MainWindow window(std::move(presenter), std::make_unique<FileOpenDialog>());
+  MessagePresenter* messages = presenter.get();
+  // Unattended runs leave the user's settings alone and always show the window as at first.
+  const std::unique_ptr<QSettings> settings = unattended ? nullptr : UserSettings();
+  std::unique_ptr<OpenDialog> openDialog = std::make_unique<FileOpenDialog>();
+  if (settings)
+    openDialog = std::make_unique<RememberingOpenDialog>(std::move(openDialog), *settings);
+  MainWindow window(std::move(presenter), std::move(openDialog));
+  if (settings) {
+    (new WindowSettings(window, *settings))->Restore();
+    new RecentFiles(window, *settings,
+                    [&window, messages](const QString& text) { messages->Show(&window, text); });
+  }
   window.show();
 
   int status = 0;
   QTimer::singleShot(0, &window, [&] {
-    window.LoadCommandLine(options.commandLine);
+    window.LoadCommandLine(files.commandLine);
+    if (!files.notOpened.empty()) messages->Show(&window, NotOpenedMessage(files.notOpened));
     if (!options.filterText.empty())
       window.filterBar()->textField()->setText(QString::fromLocal8Bit(options.filterText.c_str()));
     if (options.detailRow > 0) {

@@ -26,11 +26,14 @@
 #include "app/export_action.h"
 #include "app/filter_bar.h"
 #include "app/help_opener.h"
+#include "app/hidpi_icons.h"
 #include "app/message_presenter.h"
 #include "app/open_dialog.h"
 #include "app/print_preview.h"
 #include "app/row_table_model.h"
 #include "app/search_prompt.h"
+#include "app/shortcuts.h"
+#include "app/theme_colours.h"
 #include "app/window_layout.h"
 #include "midi/midi_list.h"
 #include "shell/open_command.h"
@@ -109,6 +112,8 @@ MainWindow::MainWindow(std::unique_ptr<MessagePresenter> presenter,
   BuildToolBars();
   BuildExtras();
   ConnectModel();
+  AddShortcuts(*this);
+  SharpenToolBarIcons(*this);
   ShowModel();
   LayoutControls();
 
@@ -158,7 +163,7 @@ void MainWindow::BuildControls() {
 
   lblWarning_ = MakeLabel(client_, "lblWarning");
   QPalette warning = lblWarning_->palette();
-  warning.setColor(QPalette::WindowText, Qt::darkRed);
+  warning.setColor(QPalette::WindowText, WarningTextColour(warning));
   lblWarning_->setPalette(warning);
 
   pbr1_ = new QProgressBar(client_);

@@ -11,7 +11,11 @@ StartOptions ParseStartArguments(const std::vector<std::string>& arguments) {
       ++next;
       break;
     }
-    if (argument == "--quit-after-load") {
+    if (argument == "--help") {
+      options.help = true;
+    } else if (argument == "--version") {
+      options.version = true;
+    } else if (argument == "--quit-after-load") {
       options.quitAfterLoad = true;
     } else if (argument == "--screenshot") {
       if (next + 1 >= arguments.size()) {
@@ -41,6 +45,7 @@ StartOptions ParseStartArguments(const std::vector<std::string>& arguments) {
   for (size_t i = next; i < arguments.size(); ++i) {
     if (i > next) options.commandLine.push_back(' ');
     options.commandLine.append(arguments[i]);
+    options.words.push_back(arguments[i]);
   }
   return options;
 }
