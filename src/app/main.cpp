@@ -1,5 +1,5 @@
 // The desktop program: veltrix [--quit-after-load] [--screenshot FILE.png] [--filter TEXT]
-// [--detail ROW] [--help] [--version] [--] [FILE...]
+// [--detail ROW] [--view VIEW] [--help] [--version] [--] [FILE...]
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
   QTimer::singleShot(0, &window, [&] {
     window.LoadCommandLine(files.commandLine);
     if (!files.notOpened.empty()) messages->Show(&window, NotOpenedMessage(files.notOpened));
+    if (!options.view.empty()) window.ViewBarAction(QString::fromStdString(options.view));
     if (!options.filterText.empty())
       window.filterBar()->textField()->setText(QString::fromLocal8Bit(options.filterText.c_str()));
     if (options.detailRow > 0) {

@@ -29,6 +29,17 @@ StartOptions ParseStartArguments(const std::vector<std::string>& arguments) {
         return options;
       }
       options.filterText = arguments[++next];
+    } else if (argument == "--view") {
+      const std::string name = next + 1 < arguments.size() ? arguments[next + 1] : std::string();
+      static const std::pair<const char*, const char*> kViews[] = {
+          {"midi", "Midi"}, {"casm", "Casm"}, {"ots", "Ots"}, {"mfd", "Mfd"}};
+      for (const auto& [option, key] : kViews)
+        if (name == option) options.view = key;
+      if (options.view.empty()) {
+        options.error = "--view needs midi, casm, ots or mfd";
+        return options;
+      }
+      ++next;
     } else if (argument == "--detail") {
       const std::string row = next + 1 < arguments.size() ? arguments[next + 1] : std::string();
       if (row.empty() || row.size() > 9 ||

@@ -20,6 +20,7 @@ inline constexpr char kWindowHelpText[] =
     "  --screenshot FILE.png       save the window with the file listed as a PNG picture and end\n"
     "  --filter TEXT               put TEXT in the filter bar once the file is listed\n"
     "  --detail ROW                show the event detail pane for shown row ROW (from 1)\n"
+    "  --view midi|casm|ots|mfd    switch to this view once the file is listed\n"
     "  --version                   show the program's name and version\n"
     "  --help                      show this text\n"
     "  --                          take the words that follow as FILE, even from --\n"

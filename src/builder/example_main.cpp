@@ -1,11 +1,54 @@
 // Writes the bundled example file: a small style-like song with meta events, channel events,
-// XG and style-control system exclusive and sequencer-specific events.
+// XG and style-control system exclusive and sequencer-specific events. Named *.sty it is a
+// style: the song followed by a CASM section, four one-touch settings and a music-finder
+// record.
 #include <cstdio>
 #include <string>
 
 #include "builder/smf_builder.h"
+#include "builder/style_builder.h"
 
 using namespace veltrix::builder;
+
+namespace {
+
+bool NamesAStyle(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string extension = path.substr(path.size() - 4);
+  for (char& c : extension)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return extension == ".sty";
+}
+
+Bytes StyleSections() {
+  CtabRecord rhythm;
+  rhythm.head.sourceChannel = 0;
+  rhythm.head.name = "Rhythm  ";
+  rhythm.head.destinationChannel = 9;
+  rhythm.head.chordMask = {0x03, 0xFF, 0xFF, 0xFF, 0xFF};
+  Ctb2Record chord;
+  chord.head.sourceChannel = 0;
+  chord.head.name = "Chord 1 ";
+  chord.head.destinationChannel = 11;
+  chord.middle.rule = 1;
+  OtsBuilder ots;
+  for (uint8_t voice = 0; voice < 4; ++voice)
+    ots.Track(TrackBuilder()
+                  .Meta(0, 0x03, "OTS " + std::to_string(voice + 1))
+                  .Event(0, {0xC0, voice})
+                  .Event(0, {0xB0, 0x07, 0x64})
+                  .EndOfTrack());
+  FinderRecord record;
+  record.music = "Example Song";
+  record.genre = "Pop";
+  record.keyword1 = "Example";
+  Bytes sections = CasmBuilder().Cseg().Sdec("Main A,Main B").Ctab(rhythm).Ctb2(chord).Build();
+  Append(sections, ots.Build());
+  Append(sections, FinderBuilder().Record(record).Build());
+  return sections;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -32,7 +75,10 @@ int main(int argc, char** argv) {
       .Event(1440, {0xE0, 0x00, 0x40})
       .EndOfTrack(0);
   try {
-    WriteFile(argv[1], SmfBuilder(0, 480).Track(track).Build());
+    SmfBuilder file(0, 480);
+    file.Track(track);
+    if (NamesAStyle(argv[1])) file.Raw(StyleSections());
+    WriteFile(argv[1], file.Build());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "veltrix-example: %s\n", error.what());
     return 1;

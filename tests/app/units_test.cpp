@@ -71,6 +71,13 @@ class UnitsTest : public QObject {
 
   void screenshotNeedsAFileName() { QVERIFY(!ParseStartArguments({"--screenshot"}).error.empty()); }
 
+  void viewTakesAViewName() {
+    QCOMPARE(QString::fromStdString(ParseStartArguments({"--view", "casm", "a.sty"}).view),
+             QString("Casm"));
+    QVERIFY(!ParseStartArguments({"--view", "Casm"}).error.empty());
+    QVERIFY(!ParseStartArguments({"--view"}).error.empty());
+  }
+
   void listAreaFollowsTheClientSize() {
     const QSize design = DesignClientSize();
     QCOMPARE(design, QSize(620, 606));
