@@ -63,7 +63,7 @@ void LayOutColumns(WindowModel& window) {
 }
 
 // Walks the events of the first track chunk, one row each to `rows`, until End of Track or
-// the chunk's end, and records the tempo changes in the window's event index.
+// the chunk's end, and hands the tempo changes to `rows` too.
 void Walk(Session& session, RowSink& rows) {
   WindowModel& window = session.window;
   session.ReadPos = static_cast<int32_t>(kFirstEventOffset - 1);
@@ -104,7 +104,7 @@ void Walk(Session& session, RowSink& rows) {
     rows.Row(cells, std::size(cells), {event.id, session.ReadPos, state.ticks, event.status});
     if (event.status == 0xFF)
       if (std::optional<int32_t> tempo = TempoAt(session.image, statusAt))
-        window.events.AddTempo(state.ticks, *tempo);
+        rows.Tempo(state.ticks, *tempo);
   }
 
   window.listVisible = true;

@@ -1,5 +1,8 @@
 #pragma once
 
+// src/style: the sections a style file appends behind its MIDI track, found by this locator
+// and listed by the CASM, OTS and music-finder readers. Above midi.
+
 #include <cstdint>
 #include <optional>
 
