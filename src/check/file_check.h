@@ -1,5 +1,9 @@
 #pragma once
 
+// src/check: the checker, which reads a song or style file by the rules of its format, apart
+// from the listing's walk, and says what is wrong with it and where. It needs nothing of the
+// other folders; views writes its reports, cli and the window's Problems pane run it.
+
 #include <cstdint>
 #include <span>
 #include <string_view>
