@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/session.h"
+#include "timing/tempo_map.h"
+
+namespace veltrix {
+
+// The Time column: each event's clock time behind "Measure" in the Midi view and behind
+// "Delay" in the Ots view, and the "Length: m:ss" label of the Midi listing. Added only when
+// the Time Column option is on; with it off the window stays exactly as the readers left it.
+
+// The place of the Time column in the window's columns; nothing in a view without one.
+std::optional<size_t> TimeColumnPlace(const WindowModel& window);
+
+// Adds the Time column to the Midi or Ots listing the window holds, from its event index,
+// and sets the length label of a Midi listing. When the list was sorted its rows are put
+// back in the walk's order, as the sort before the column's arrival may have used another
+// column: sort them again. True when the column was added.
+bool AddTimeColumn(Session& session);
+
+// getMidiList with the Time column when the option is on, sorted as the list's setting says.
+void ListMidiView(Session& session);
+
+// A row sink that adds the Time cell to each row of a Midi listing and hands it on, for rows
+// written as they are made. The tempo changes come from the event index the walk fills.
+class TimedRows final : public RowSink {
+ public:
+  TimedRows(Session& session, RowSink& next);
+  // Adds the Time column to the window's columns, then begins the next sink's rows.
+  void BeginRows(const WindowModel& window) override;
+  void Row(const std::string_view* cells, size_t count, const EventRecord& record) override;
+  // Sets the length label from the rows seen.
+  void Finish();
+
+ private:
+  Session& session_;
+  RowSink& next_;
+  std::optional<size_t> place_;  // of the Time cell, once the columns are known
+  TempoMap map_;
+  size_t temposSeen_ = 0;  // tempo changes of the index already in the map
+  std::optional<int64_t> last_;
+};
+
+}  // namespace veltrix
