@@ -32,6 +32,7 @@
 #include "app/search_prompt.h"
 #include "app/window_layout.h"
 #include "midi/midi_list.h"
+#include "timing/time_column.h"
 #include "shell/open_command.h"
 #include "views/clipboard_text.h"
 #include "views/select_view.h"
@@ -201,7 +202,7 @@ void MainWindow::BuildMenus() {
     option->setCheckable(true);
   connect(mnuDecode_, &QAction::triggered, this, [this](bool checked) {
     session_.window.options.DecodeSysex = checked;
-    RunCommand("getMidiList", true, [this] { getMidiList(session_); });
+    RunCommand("getMidiList", true, [this] { ListMidiView(session_); });
   });
   connect(mnuHideGridlines_, &QAction::triggered, this, [this](bool checked) {
     session_.window.options.HideGridlines = checked;

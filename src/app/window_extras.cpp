@@ -16,6 +16,7 @@
 #include "app/encoding_menu.h"
 #include "app/export_action.h"
 #include "app/filter_bar.h"
+#include "app/go_to.h"
 #include "app/main_window.h"
 #include "app/row_table_model.h"
 #include "shell/open_command.h"
@@ -63,6 +64,7 @@ void MainWindow::BuildExtras() {
   detail->setObjectName(QStringLiteral("mnuEventDetail"));
   options->addAction(detail);
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
+  AddTimeCommands(*this);
 }
 
 // ---- Filter ----
