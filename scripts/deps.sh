@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages Veltrix builds and tests with, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev xvfb xauth clang libclang-rt-14-dev midicsv poppler-utils)
+          qt6-base-dev libgl-dev xvfb xauth clang libclang-rt-14-dev midicsv poppler-utils
+          python3-mido)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
