@@ -30,6 +30,13 @@ void Append(Bytes& out, std::string_view text) {
   out.insert(out.end(), text.begin(), text.end());
 }
 
+void AppendTagged(Bytes& out, std::string_view tag, const Bytes& data,
+                  std::optional<uint32_t> declaredLength) {
+  Append(out, tag);
+  Append32(out, declaredLength.value_or(static_cast<uint32_t>(data.size())));
+  Append(out, data);
+}
+
 void Append(Bytes& out, const Bytes& bytes) {
   out.insert(out.end(), bytes.begin(), bytes.end());
 }
@@ -89,17 +96,13 @@ SmfBuilder& SmfBuilder::Track(const TrackBuilder& track) {
 }
 
 SmfBuilder& SmfBuilder::TrackWithLength(const TrackBuilder& track, uint32_t declaredLength) {
-  Append(chunks_, "MTrk");
-  Append32(chunks_, declaredLength);
-  Append(chunks_, track.bytes());
+  AppendTagged(chunks_, "MTrk", track.bytes(), declaredLength);
   ++tracks_;
   return *this;
 }
 
 SmfBuilder& SmfBuilder::Chunk(std::string_view tag, const Bytes& data) {
-  Append(chunks_, tag);
-  Append32(chunks_, static_cast<uint32_t>(data.size()));
-  Append(chunks_, data);
+  AppendTagged(chunks_, tag, data);
   return *this;
 }
 

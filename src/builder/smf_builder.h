@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,10 @@ void Append32(Bytes& out, uint32_t value);
 void Append16(Bytes& out, uint16_t value);
 void Append(Bytes& out, std::string_view text);
 void Append(Bytes& out, const Bytes& bytes);
+// A chunk: its four-character tag, its length (the data's own unless declared otherwise) and
+// its data.
+void AppendTagged(Bytes& out, std::string_view tag, const Bytes& data,
+                  std::optional<uint32_t> declaredLength = std::nullopt);
 
 // The events of one track chunk, written as they will stand in the file.
 class TrackBuilder {

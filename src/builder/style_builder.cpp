@@ -4,13 +4,6 @@ namespace veltrix::builder {
 
 namespace {
 
-void AppendTagged(Bytes& out, std::string_view tag, const Bytes& data,
-                  std::optional<uint32_t> declaredLength = std::nullopt) {
-  Append(out, tag);
-  Append32(out, declaredLength.value_or(static_cast<uint32_t>(data.size())));
-  Append(out, data);
-}
-
 void AppendHead(Bytes& out, const RecordHead& head) {
   out.push_back(head.sourceChannel);
   std::string name = head.name;

@@ -1,5 +1,8 @@
 #pragma once
 
+// src/cli: veltrix-list, beside the desktop program on top of shell. Its Midi listing hands
+// its rows to a writer as they are made instead of keeping them.
+
 #include <functional>
 #include <string>
 #include <vector>

@@ -25,17 +25,15 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-namespace {
-
-class Converter {
+class CodePageConverter {
  public:
-  explicit Converter(const std::string& name) : handle_(iconv_open("UTF-8", name.c_str())) {
+  explicit CodePageConverter(const std::string& name) : handle_(iconv_open("UTF-8", name.c_str())) {
     if (handle_ == reinterpret_cast<iconv_t>(-1))
       throw std::invalid_argument("unknown code page: " + name);
   }
-  ~Converter() { iconv_close(handle_); }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
+  ~CodePageConverter() { iconv_close(handle_); }
+  CodePageConverter(const CodePageConverter&) = delete;
+  CodePageConverter& operator=(const CodePageConverter&) = delete;
 
   // Converts as much of `in` as it can; returns false when the input stops at a byte that
   // is undefined (EILSEQ) or starts an incomplete sequence (EINVAL, in `incomplete`).
@@ -63,18 +61,16 @@ class Converter {
   iconv_t handle_;
 };
 
-}  // namespace
-
 CodePage::CodePage() : CodePage("WINDOWS-1252") {}
 
 CodePage::CodePage(const std::string& name) : name_(name) {
-  Converter converter(name);
+  auto converter = std::make_unique<CodePageConverter>(name);
   for (int b = 0; b < 256; ++b) {
     char byte = static_cast<char>(b);
     std::string_view in(&byte, 1);
     std::string out;
     bool incomplete = false;
-    if (converter.Convert(in, out, incomplete) && !out.empty()) {
+    if (converter->Convert(in, out, incomplete) && !out.empty()) {
       table_[b] = out;
     } else {
       if (incomplete) singleByte_ = false;
@@ -82,7 +78,23 @@ CodePage::CodePage(const std::string& name) : name_(name) {
       AppendUtf8(table_[b], static_cast<char32_t>(b));
     }
   }
+  // A multibyte code page converts each text with the converter opened here.
+  if (!singleByte_) converter_ = std::move(converter);
 }
+
+CodePage::CodePage(const CodePage& other)
+    : name_(other.name_), singleByte_(other.singleByte_), table_(other.table_) {
+  if (other.converter_) converter_ = std::make_unique<CodePageConverter>(name_);
+}
+
+CodePage& CodePage::operator=(const CodePage& other) {
+  if (this != &other) *this = CodePage(other);
+  return *this;
+}
+
+CodePage::CodePage(CodePage&&) noexcept = default;
+CodePage& CodePage::operator=(CodePage&&) noexcept = default;
+CodePage::~CodePage() = default;
 
 std::string CodePage::CharacterOf(unsigned char byte) const {
   return table_[byte];
@@ -100,10 +112,9 @@ std::string CodePage::ToUtf8(std::string_view bytes) const {
     }
     return out;
   }
-  Converter converter(name_);
   while (!bytes.empty()) {
     bool incomplete = false;
-    if (converter.Convert(bytes, out, incomplete)) break;
+    if (converter_->Convert(bytes, out, incomplete)) break;
     // A byte the code page cannot take keeps its own code point; the rest goes on.
     AppendUtf8(out, static_cast<unsigned char>(bytes.front()));
     bytes.remove_prefix(1);

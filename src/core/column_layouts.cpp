@@ -80,4 +80,10 @@ std::vector<Column> ColumnsOfView(std::string_view key) {
   return {};
 }
 
+std::optional<size_t> ColumnNamed(const std::vector<Column>& columns, std::string_view header) {
+  for (size_t c = 0; c < columns.size(); ++c)
+    if (columns[c].header == header) return c;
+  return std::nullopt;
+}
+
 }  // namespace veltrix

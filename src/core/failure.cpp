@@ -53,9 +53,14 @@ void Raise(int number) {
   throw Failure(number);
 }
 
-int WriteFailureForErrno(int error) {
+namespace {
+
+// One map for both directions: a few errors only a write can meet mean "Device I/O error"
+// when a read meets them.
+int FailureForErrno(int error, bool writing) {
   switch (error) {
     case ENOENT:
+      return writing ? kPathNotFound : kFileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
       return kPathNotFound;
@@ -63,18 +68,30 @@ int WriteFailureForErrno(int error) {
     case EPERM:
     case EROFS:
       return kPermissionDenied;
-    case EEXIST:
     case EISDIR:
+      return kPathFileAccessError;
+    case EEXIST:
     case ELOOP:
     case EBUSY:
-      return kPathFileAccessError;
+      return writing ? kPathFileAccessError : kDeviceIoError;
     case ENOSPC:
+      return kDiskFull;
     case EDQUOT:
     case EFBIG:
-      return kDiskFull;
+      return writing ? kDiskFull : kDeviceIoError;
     default:
       return kDeviceIoError;
   }
+}
+
+}  // namespace
+
+int WriteFailureForErrno(int error) {
+  return FailureForErrno(error, true);
+}
+
+int ReadFailureForErrno(int error) {
+  return FailureForErrno(error, false);
 }
 
 int16_t CheckedInt16(int64_t value) {

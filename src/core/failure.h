@@ -48,6 +48,9 @@ class Failure : public std::runtime_error {
 
 // The failure number of an error met while creating or writing a file (an errno value).
 int WriteFailureForErrno(int error);
+// The same for an error met while opening or reading a file; a missing file (ENOENT) is
+// "File not found".
+int ReadFailureForErrno(int error);
 
 // Range checks for the 16- and 32-bit signed values the readers work with.
 int16_t CheckedInt16(int64_t value);

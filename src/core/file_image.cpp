@@ -39,33 +39,16 @@ bool FileImage::HasTagAt(int64_t index, const char* tag) const {
 
 namespace {
 
+// A missing folder on the way is "Path not found"; a missing file "File not found".
 int FailureForErrno(int error, const std::string& path) {
-  switch (error) {
-    case ENOENT: {
-      // A missing folder on the way is "Path not found"; a missing file "File not found".
-      size_t cut = path.find_last_of('/');
-      if (cut != std::string::npos && cut > 0) {
-        struct stat folder {};
-        if (stat(path.substr(0, cut).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-          return kPathNotFound;
-      }
-      return kFileNotFound;
-    }
-    case ENOTDIR:
+  if (error != ENOENT) return ReadFailureForErrno(error);
+  size_t cut = path.find_last_of('/');
+  if (cut != std::string::npos && cut > 0) {
+    struct stat folder {};
+    if (stat(path.substr(0, cut).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
       return kPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return kPermissionDenied;
-    case EISDIR:
-      return kPathFileAccessError;
-    case ENOSPC:
-      return kDiskFull;
-    case ENAMETOOLONG:
-      return kPathNotFound;
-    default:
-      return kDeviceIoError;
   }
+  return kFileNotFound;
 }
 
 class Descriptor {

@@ -1,6 +1,7 @@
 #include "core/list_sort.h"
 
 #include "core/ascii_case.h"
+#include "core/cell_match.h"
 
 #include <algorithm>
 #include <array>
@@ -19,12 +20,6 @@ std::string UpperCase(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return upper;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
 }
 
 // A date as "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS" turned into one comparable number.

@@ -1,5 +1,10 @@
 #pragma once
 
+// src/core, the lowest layer: the file image, failures and error reports, number, hex and
+// code-page texts, and the window as plain data (its rows, the event index beside them, the
+// column layouts, the list sort and the sinks a listing's rows go to). It includes no other
+// folder.
+
 #include <cstdint>
 #include <string>
 

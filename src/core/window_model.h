@@ -50,6 +50,8 @@ class RowSink {
   virtual void BeginRows(const WindowModel& window) = 0;
   // One row and what the walk knows of its event.
   virtual void Row(const std::string_view* cells, size_t count, const EventRecord& record) = 0;
+  // A tempo change the walk met, for the times of the kept rows; a writer has no use for it.
+  virtual void Tempo(int32_t /*tick*/, int32_t /*microsecondsPerQuarter*/) {}
 };
 
 // Everything the main window shows, as plain data. The readers write into it; the Qt window
@@ -122,6 +124,9 @@ class WindowRows final : public RowSink {
   void BeginRows(const WindowModel&) override {}
   void Row(const std::string_view* cells, size_t count, const EventRecord& record) override {
     window_.AddEventRow(cells, count, record);
+  }
+  void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
+    window_.events.AddTempo(tick, microsecondsPerQuarter);
   }
 
  private:

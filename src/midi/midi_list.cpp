@@ -56,7 +56,7 @@ void LayOutColumns(WindowModel& window) {
 }
 
 // Walks the events of the first track chunk, one row each to `rows`, until End of Track or
-// the chunk's end, and records the tempo changes in the window's event index.
+// the chunk's end, and hands the tempo changes to `rows` too.
 void Walk(Session& session, RowSink& rows) {
   WindowModel& window = session.window;
   session.ReadPos = static_cast<int32_t>(kFirstEventOffset - 1);
@@ -97,7 +97,7 @@ void Walk(Session& session, RowSink& rows) {
     rows.Row(cells, std::size(cells), {event.id, session.ReadPos, state.ticks, event.status});
     if (event.status == 0xFF)
       if (std::optional<int32_t> tempo = TempoAt(session.image, statusAt))
-        window.events.AddTempo(state.ticks, *tempo);
+        rows.Tempo(state.ticks, *tempo);
   }
 
   window.listVisible = true;
@@ -152,9 +152,12 @@ void ListMidi(Session& session, RowSink& rows) {
   window.busy = false;
 }
 
-// Hands the window's rows to `rows`, in their order, and leaves the window without them.
+// Hands the window's tempo changes and rows to `rows`, the rows in their order, and leaves the
+// window without them.
 void HandOver(WindowModel& window, RowSink& rows) {
   rows.BeginRows(window);
+  for (const TempoChange& change : window.events.tempos())
+    rows.Tempo(change.tick, change.microsecondsPerQuarter);
   std::vector<std::string_view> cells(window.rows.ColumnCount());
   for (size_t row = 0; row < window.rows.size(); ++row) {
     window.rows.CellsOf(row, cells.data());

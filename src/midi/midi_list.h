@@ -1,5 +1,9 @@
 #pragma once
 
+// src/midi: the event walk and the Midi listing, meta and channel events and the header
+// offsets of a Standard MIDI File. Above core, yamaha and sysex; the style readers walk their
+// OTS tracks with its event walk.
+
 #include "core/session.h"
 
 namespace veltrix {

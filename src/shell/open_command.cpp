@@ -1,6 +1,7 @@
 #include "shell/open_command.h"
 
 #include "midi/midi_list.h"
+#include "midi/smf_layout.h"
 #include "shell/convert_format0.h"
 #include "timing/time_column.h"
 #include "views/select_view.h"
@@ -31,7 +32,9 @@ bool LoadAndCheck(Session& session, const std::string& path, OpenOutcome& outcom
     session.ShowMessage(kNotMidiMessage);
     return false;
   }
-  if (session.image.FileLength() > 9 && session.image.at(9) != 0) {
+  // A file whose format field has a low byte other than 0 is converted to format 0.
+  constexpr int64_t kFormatLowByte = kFormatOffset + 1;
+  if (session.image.FileLength() > kFormatLowByte && session.image.at(kFormatLowByte) != 0) {
     if (ConvertToFormat0(session) == "failed") {
       window.busy = false;
       session.ShowMessage(kNotConvertedMessage);

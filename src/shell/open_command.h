@@ -1,5 +1,8 @@
 #pragma once
 
+// src/shell: the Open command and the format-0 conversion, without a window. Above views; the
+// desktop program and veltrix-list are built on it.
+
 #include <string>
 
 #include "core/session.h"

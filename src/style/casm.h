@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "core/session.h"
 
 namespace veltrix {
@@ -12,10 +10,5 @@ namespace veltrix {
 // the listing silently; the rows added so far stay. Writes "No CASM in file" into the warning
 // label when the file is too short to hold the section.
 void GetCasmInfo(Session& session);
-
-// Adds one row to the Casm view, numbered by CasmRowCounter ("001", "002", ...), and counts it.
-// The counter is 16-bit: once row 32767 is added every further row keeps that number and
-// reports "Overflow" under "Casm View Update".
-void CasmViewUpdate(Session& session, std::string_view parameter, std::string_view setting);
 
 }  // namespace veltrix

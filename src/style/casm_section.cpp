@@ -4,18 +4,13 @@
 #include <limits>
 
 #include "core/number_text.h"
-#include "style/casm.h"
 #include "style/casm_tables.h"
 
 namespace veltrix::casm {
 
 namespace {
 
-constexpr int64_t kTrackLengthOffset = 18;
-constexpr int64_t kFirstSearchOffset = 20;  // past L: the CASM tag normally stands at L + 22
-constexpr int64_t kLastSearchOffset = 30;
-constexpr int64_t kRoomAfterTag = 28;
-constexpr char kNoCasmWarning[] = "No CASM in file";
+constexpr int64_t kCnttSize = 10;  // a Cntt record is read in steps of 10, whatever its length
 
 bool IsBitSet(uint8_t byte, int bit) {
   return (byte >> bit) & 1;
@@ -38,30 +33,10 @@ std::string ChordsAllowed(const uint8_t* mask) {
   return chords;
 }
 
-void RecordRow(Session& session, std::string_view label, std::string_view setting) {
-  CasmViewUpdate(session, std::string(kRecordIndent).append(label), setting);
-}
-
 }  // namespace
 
-std::optional<int64_t> LocateCasm(Session& session) {
-  const FileImage& image = session.image;
-  const int64_t last = image.UpperIndex();
-  // A file too short to hold a track length surely holds no CASM section either.
-  if (last < kTrackLengthOffset + 3) {
-    session.window.lblWarning = kNoCasmWarning;
-    return std::nullopt;
-  }
-  const int64_t trackLength = image.BigEndian32(kTrackLengthOffset);
-  if (trackLength + kLastSearchOffset > last) {
-    session.window.lblWarning = kNoCasmWarning;
-    return std::nullopt;
-  }
-  for (int64_t p = trackLength + kFirstSearchOffset; p <= trackLength + kLastSearchOffset; ++p) {
-    if (p + kRoomAfterTag > last) return std::nullopt;
-    if (image.HasTagAt(p, "CASM")) return p;
-  }
-  return trackLength + kLastSearchOffset + 1;
+void RecordRow(Session& session, std::string_view label, std::string_view setting) {
+  CasmViewUpdate(session, std::string(kRecordIndent).append(label), setting);
 }
 
 std::string TextAt(const Session& session, int64_t position, int64_t count) {
@@ -94,6 +69,34 @@ void ListRecordHead(Session& session, int64_t start) {
   RecordRow(session, "Key ", key);
 }
 
+bool WalkSection(Session& session, int64_t& position, const SectionSteps& steps) {
+  const FileImage& image = session.image;
+  const int64_t last = image.UpperIndex();
+  int sdecNumber = 0;
+  position += 8;
+  while (position < last) {
+    if (!image.HasTagAt(position, "CSEG")) return true;
+    position += 8;
+    while (position < last) {
+      if (!image.HasTagAt(position, "Sdec")) break;
+      std::string sections;
+      position = ReadSdec(session, position, sections);
+      steps.sdec(sections, sdecNumber++);
+      while (position < last &&
+             (image.HasTagAt(position, "Ctb2") || image.HasTagAt(position, "Ctab"))) {
+        if (!steps.record(position)) return false;
+        position = NextRecordAt(image, position);
+      }
+      if (!steps.cntt) continue;
+      while (image.HasTagAt(position, "Cntt")) {
+        steps.cntt(position);
+        position += kCnttSize;
+      }
+    }
+  }
+  return true;
+}
+
 void StoreReadPos(Session& session, int64_t position) {
   session.ReadPos =
       static_cast<int32_t>(std::clamp<int64_t>(position, 0, std::numeric_limits<int32_t>::max()));
@@ -104,3 +107,16 @@ void ListSeparator(Session& session) {
 }
 
 }  // namespace veltrix::casm
+
+namespace veltrix {
+
+void CasmViewUpdate(Session& session, std::string_view parameter, std::string_view setting) {
+  Guarded(session.reporter, "Casm View Update", 0, [&] {
+    const std::string number = ZeroPadded(session.CasmRowCounter, 3);
+    session.window.rows.AddRow({number, parameter, setting});
+    session.CasmRowCounter = CheckedInt16(int32_t{session.CasmRowCounter} + 1);
+    return 0;
+  });
+}
+
+}  // namespace veltrix

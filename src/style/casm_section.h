@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,12 +15,6 @@ inline constexpr std::string_view kRecordIndent = "          ";
 inline constexpr std::string_view kRangeIndent = "               ";
 inline constexpr std::string_view kSeparatorParameter = "      ";
 inline constexpr std::string_view kSeparatorSetting = " ";
-
-// Where the CASM walk starts: the offset of the "CASM" tag found in the 11 offsets from
-// L + 20 on (L the first track's length), or L + 31 when none of them holds it. Nothing when
-// the image ends before the search can finish; when it has no byte at L + 30 at all, the
-// warning label reads "No CASM in file".
-std::optional<int64_t> LocateCasm(Session& session);
 
 // The bytes from `position` as text through the session's code page.
 std::string TextAt(const Session& session, int64_t position, int64_t count);
@@ -36,10 +30,37 @@ int64_t NextRecordAt(const FileImage& image, int64_t start);
 // "Name", "Style Part", "Editable?", "Notes allowed", "Chords allowed" and "Key ".
 void ListRecordHead(Session& session, int64_t start);
 
+// What a walk over the CASM section does with the chunks it meets.
+struct SectionSteps {
+  // Each Sdec chunk's text, with its number from 0.
+  std::function<void(const std::string& sections, int number)> sdec;
+  // The Ctab or Ctb2 record at `start`; false ends the walk at it.
+  std::function<bool(int64_t start)> record;
+  // The Cntt record at `start`; without it the walk does not step over Cntt records.
+  std::function<void(int64_t start)> cntt;
+};
+
+// Walks the CSEG, Sdec, Ctab, Ctb2 and Cntt chunks behind the CASM tag at `position`, which
+// it leaves where it stops. Every step moves it forward by at least 8 bytes, so no length in
+// the file can make the walk loop. False when a record step ended it.
+bool WalkSection(Session& session, int64_t& position, const SectionSteps& steps);
+
 // Leaves the shared read position at `position` (held at the 32-bit limit beyond it).
 void StoreReadPos(Session& session, int64_t position);
+
+// A row of a record's field, its label at the record indent.
+void RecordRow(Session& session, std::string_view label, std::string_view setting);
 
 // The separator row behind each listed record.
 void ListSeparator(Session& session);
 
 }  // namespace veltrix::casm
+
+namespace veltrix {
+
+// Adds one row to the Casm view, numbered by CasmRowCounter ("001", "002", ...), and counts it.
+// The counter is 16-bit: once row 32767 is added every further row keeps that number and
+// reports "Overflow" under "Casm View Update".
+void CasmViewUpdate(Session& session, std::string_view parameter, std::string_view setting);
+
+}  // namespace veltrix

@@ -4,9 +4,9 @@
 
 #include "core/hex_text.h"
 #include "core/number_text.h"
-#include "style/casm.h"
 #include "style/casm_section.h"
 #include "style/casm_tables.h"
+#include "style/section_locator.h"
 
 namespace veltrix {
 
@@ -16,10 +16,6 @@ using namespace casm;
 
 constexpr int64_t kHexRowBytes = 55;
 constexpr int64_t kRangeSize = 6;
-
-void RecordRow(Session& session, std::string_view label, std::string_view setting) {
-  CasmViewUpdate(session, std::string(kRecordIndent).append(label), setting);
-}
 
 // The upper-case hexadecimal text of a byte in the pattern "00": digits only are padded to two
 // ("05", "10"), a text with a letter stays as it is ("A", "1F").
@@ -41,7 +37,7 @@ std::string RawValues(const FileImage& image, int64_t position, int64_t count) {
 
 void ListRecord(Session& session, int64_t start) {
   const FileImage& image = session.image;
-  std::string hex = session.window.lblFilename + ": ";
+  std::string hex = FileNamePart(session.window.fileName) + ": ";
   hex.append(HexText(image.Span(start, kHexRowBytes), kHexRowBytes));
   RecordRow(session, "T3 CTAB(Hex), byte: " + SignedNumberText(start), hex);
   ListRecordHead(session, start);
@@ -55,33 +51,6 @@ void ListRecord(Session& session, int64_t start) {
   }
   RecordRow(session, "U4 U5 U6 U7 U8", RawValues(image, start + 48, 6));
   ListSeparator(session);
-}
-
-// The walk of GetCasmInfo once more, from the CASM tag at `position`, listing every track
-// record in the Ctb2 layout. Every step moves the position forward, so no length in the file
-// can make it loop.
-void WalkSection(Session& session, int64_t& position) {
-  const FileImage& image = session.image;
-  const int64_t last = image.UpperIndex();
-  int sdecCount = 0;
-  position += 8;
-  while (position < last) {
-    if (!image.HasTagAt(position, "CSEG")) return;
-    position += 8;
-    while (position < last) {
-      if (!image.HasTagAt(position, "Sdec")) break;
-      std::string sections;
-      position = ReadSdec(session, position, sections);
-      // The first Sdec is listed already, by the walk that handed over to this one.
-      if (sdecCount > 0) CasmViewUpdate(session, "Style Section(s)", sections);
-      ++sdecCount;
-      while (position < last &&
-             (image.HasTagAt(position, "Ctb2") || image.HasTagAt(position, "Ctab"))) {
-        ListRecord(session, position);
-        position = NextRecordAt(image, position);
-      }
-    }
-  }
 }
 
 }  // namespace
@@ -107,8 +76,18 @@ void GetCtb2Info(Session& session) {
   std::optional<int64_t> start = LocateCasm(session);
   if (!start) return;
   int64_t position = *start;
+  // Every record in the Ctb2 layout; the first Sdec is listed already, by the walk that
+  // handed over to this one.
+  const SectionSteps steps{[&](const std::string& sections, int number) {
+                             if (number > 0) CasmViewUpdate(session, "Style Section(s)", sections);
+                           },
+                           [&](int64_t record) {
+                             ListRecord(session, record);
+                             return true;
+                           },
+                           nullptr};
   try {
-    WalkSection(session, position);
+    WalkSection(session, position, steps);
   } catch (const Failure&) {
   }
   StoreReadPos(session, position);

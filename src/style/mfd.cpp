@@ -6,39 +6,14 @@
 #include <optional>
 
 #include "core/number_text.h"
+#include "style/section_locator.h"
 
 namespace veltrix {
 
 namespace {
 
-constexpr int64_t kTrackLengthOffset = 18;
-constexpr int64_t kFirstEvent = 22;
-constexpr int64_t kRoomAfterTag = 10;
 constexpr int64_t kFieldLeadIn = 7;  // bytes passed over in front of each text length
 constexpr double kMicrosecondsPerMinute = 60000000.0;
-
-// The first offset from `from` on that holds `tag`, while `tag` + 10 lies inside the image.
-std::optional<int64_t> FindTag(const FileImage& image, int64_t from, const char* tag) {
-  for (int64_t at = from; at + kRoomAfterTag <= image.UpperIndex(); ++at)
-    if (image.HasTagAt(at, tag)) return at;
-  return std::nullopt;
-}
-
-// The offset of the first music-finder record: behind the MIDI track, the CASM data directly
-// followed by the OTS data, and the "FNR" section tag.
-std::optional<int64_t> LocateRecords(const FileImage& image) {
-  const int64_t last = image.UpperIndex();
-  if (last < kTrackLengthOffset + 3) return std::nullopt;
-  const int64_t trackEnd = kFirstEvent + image.BigEndian32(kTrackLengthOffset);
-  std::optional<int64_t> casm = FindTag(image, trackEnd, "CASM");
-  if (!casm) return std::nullopt;
-  const int64_t ots = *casm + 8 + image.BigEndian32(*casm + 4);
-  if (ots + kRoomAfterTag > last || !image.HasTagAt(ots, "OTS")) return std::nullopt;
-  const int64_t behindOts = ots + 8 + image.BigEndian32(ots + 4);
-  std::optional<int64_t> finder = FindTag(image, behindOts, "FNR");
-  if (!finder) return std::nullopt;
-  return *finder + 8;
-}
 
 // The whole number nearest to the beats per minute the record's tempo gives in its time
 // signature (an exact half to the even neighbour); nothing for a tempo of 0 or a number
@@ -56,7 +31,7 @@ class MfdWalk {
   explicit MfdWalk(Session& session) : session_(session), image_(session.image) {}
 
   void Run() {
-    std::optional<int64_t> first = LocateRecords(image_);
+    std::optional<int64_t> first = LocateMusicFinder(image_);
     if (!first) return;
     position_ = *first;
     while (position_ < image_.UpperIndex()) {

@@ -5,49 +5,13 @@
 
 #include "core/number_text.h"
 #include "midi/event_walk.h"
+#include "style/section_locator.h"
 
 namespace veltrix {
 
 namespace {
 
-constexpr int64_t kTrackLengthOffset = 18;
-constexpr int64_t kCasmSearchStart = 20;  // past the track length: the tag normally is at +22
-constexpr int64_t kRoomAfterCasmTag = 28;
-constexpr int64_t kOtsSearchWindow = 30;  // bytes tolerated between the CASM data and "OTS"
-constexpr int64_t kRoomAfterOtsTag = 10;
 constexpr int64_t kProgressStep = 500;
-
-}  // namespace
-
-std::optional<OtsSection> LocateOts(Session& session) {
-  const FileImage& image = session.image;
-  const int64_t last = image.UpperIndex();
-  if (last < kTrackLengthOffset + 3) return std::nullopt;
-  const int64_t trackLength = image.BigEndian32(kTrackLengthOffset);
-  session.TrackLength = static_cast<int32_t>(trackLength);
-  if (trackLength + 30 > last) return std::nullopt;
-
-  int64_t casm = trackLength + kCasmSearchStart;
-  for (;; ++casm) {
-    if (casm + kRoomAfterCasmTag > last) return std::nullopt;
-    if (image.HasTagAt(casm, "CASM")) break;
-  }
-  const uint32_t casmLength = image.BigEndian32(casm + 4);
-  session.TrackLength = static_cast<int32_t>(casmLength);
-  const int64_t behindCasm = casm + 8 + casmLength;
-  if (behindCasm + 30 > last) return std::nullopt;
-
-  for (int64_t tag = behindCasm; tag <= behindCasm + kOtsSearchWindow; ++tag) {
-    if (tag + kRoomAfterOtsTag > last) return std::nullopt;
-    if (!image.HasTagAt(tag, "OTS")) continue;
-    const uint32_t otsLength = image.BigEndian32(tag + 4);
-    session.TrackLength = static_cast<int32_t>(otsLength);
-    return OtsSection{tag + 8, tag + 8 + otsLength, otsLength};
-  }
-  return std::nullopt;
-}
-
-namespace {
 
 class OtsWalk {
  public:

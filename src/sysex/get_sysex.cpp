@@ -68,13 +68,6 @@ std::string TempoText(std::string_view hex) {
   return "Sysex Tempo = " + SignedNumberText(CheckedDivide(60000000, microseconds));
 }
 
-// A root digit read as a decimal digit; a letter digit or a missing one counts as 0.
-int RootDigit(std::string_view byteText, size_t index) {
-  if (index >= byteText.size()) return 0;
-  char c = byteText[index];
-  return (c >= '0' && c <= '9') ? c - '0' : 0;
-}
-
 // The root of a chord byte in a chord-control message. Unlike the meta-event rule, note 0
 // names a reserved chord and notes 8 and 9 lie outside the note table.
 std::string ChordControlRoot(std::string_view byteText, std::string_view reservedText) {

@@ -1,5 +1,8 @@
 #pragma once
 
+// src/sysex: the system-exclusive decoder with its XG parameters and keyboard messages.
+// Above core and yamaha.
+
 #include <string>
 #include <string_view>
 

@@ -41,7 +41,7 @@ static_assert(Ascending(kEffect2));
 
 std::string Effect2Text(std::string_view hex, std::string built) {
   built += "Effect2 ";
-  std::optional<int> block = ByteValue(hex, 5);
+  std::optional<int> block = HexDigitsValue(hex, 5);
   if (block && *block < static_cast<int>(std::size(kInsertionBlocks))) {
     built += kInsertionBlocks[*block];
   }

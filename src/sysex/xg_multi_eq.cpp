@@ -14,7 +14,7 @@ namespace {
 constexpr std::string_view kEqTypeNames[] = {"Flat ", "Jazz ", "Pops ", "Rock ", "Classic "};
 
 void EqTypeValue(std::string& text, std::string_view hex) {
-  std::optional<int> type = ByteValue(hex, 7);
+  std::optional<int> type = HexDigitsValue(hex, 7);
   if (type && *type < static_cast<int>(std::size(kEqTypeNames))) text += kEqTypeNames[*type];
 }
 

@@ -20,7 +20,7 @@ constexpr Row kPartOffset[] = {
 static_assert(xg::Ascending(kPartOffset));
 
 bool IsListed(std::string_view hex) {
-  std::optional<int> address = xg::ByteValue(hex, 6);
+  std::optional<int> address = xg::HexDigitsValue(hex, 6);
   return address && std::any_of(std::begin(kPartOffset), std::end(kPartOffset),
                                 [&](const Row& row) { return row.first == *address; });
 }

@@ -34,7 +34,7 @@ static int DigitValue(char c) {
   return -1;
 }
 
-std::optional<int> ByteValue(std::string_view hex, int k) {
+std::optional<int> HexDigitsValue(std::string_view hex, int k) {
   std::string_view digits = ByteText(hex, k);
   if (digits.size() != 2) return std::nullopt;
   int high = DigitValue(digits[0]);
@@ -44,7 +44,7 @@ std::optional<int> ByteValue(std::string_view hex, int k) {
 }
 
 std::string RowText(std::span<const Row> rows, std::string_view hex, std::string built) {
-  std::optional<int> address = ByteValue(hex, 6);
+  std::optional<int> address = HexDigitsValue(hex, 6);
   if (!address) return RawForm(built, hex);
   for (const Row& row : rows) {
     if (*address < row.first || *address > row.last) continue;

@@ -74,7 +74,7 @@ constexpr bool Ascending(std::span<const Row> rows) {
 
 // The value of byte k when it reads as two upper-case hexadecimal digits, the form in which
 // the decoders compare bytes; nothing when the byte is missing.
-std::optional<int> ByteValue(std::string_view hex, int k);
+std::optional<int> HexDigitsValue(std::string_view hex, int k);
 
 // The text built so far, then the label and value of the row holding byte 6; the raw form
 // after the text built so far when no row holds it.

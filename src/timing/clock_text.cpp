@@ -11,19 +11,31 @@ constexpr int64_t kSecond = 1000 * kMillisecond;
 constexpr int64_t kMinute = 60 * kSecond;
 constexpr int64_t kHour = 60 * kMinute;
 
-// "h:mm:ss" or "m:ss" of the whole seconds of `microseconds`.
+// Two digits, with a leading 0.
+char* TwoDigits(char* out, int value) {
+  out[0] = static_cast<char>('0' + value / 10);
+  out[1] = static_cast<char>('0' + value % 10);
+  return out + 2;
+}
+
+// "h:mm:ss" or "m:ss" of the whole seconds of `microseconds`. Listings write one for every
+// row, so the digits are written directly.
 size_t FormatSeconds(char* out, int64_t microseconds) {
-  size_t at = 0;
+  const int64_t seconds = microseconds / kSecond;
+  const int64_t minutes = seconds / 60;
+  char* at = out;
   if (microseconds >= kHour) {
-    at += FormatDecimal(out, microseconds / kHour);
-    out[at++] = ':';
-    at += FormatZeroPadded(out + at, microseconds / kMinute % 60, 2);
+    at += FormatDecimal(at, minutes / 60);
+    *at++ = ':';
+    at = TwoDigits(at, static_cast<int>(minutes % 60));
+  } else if (minutes < 10) {
+    *at++ = static_cast<char>('0' + minutes);
   } else {
-    at += FormatDecimal(out, microseconds / kMinute);
+    at = TwoDigits(at, static_cast<int>(minutes));
   }
-  out[at++] = ':';
-  at += FormatZeroPadded(out + at, microseconds / kSecond % 60, 2);
-  return at;
+  *at++ = ':';
+  at = TwoDigits(at, static_cast<int>(seconds % 60));
+  return static_cast<size_t>(at - out);
 }
 
 }  // namespace
@@ -31,9 +43,11 @@ size_t FormatSeconds(char* out, int64_t microseconds) {
 size_t FormatClock(char* out, int64_t microseconds) {
   if (microseconds < 0) microseconds = 0;
   size_t at = FormatSeconds(out, microseconds);
+  const int milliseconds = static_cast<int>(microseconds / kMillisecond % 1000);
   out[at++] = '.';
-  at += FormatZeroPadded(out + at, microseconds / kMillisecond % 1000, 3);
-  return at;
+  out[at++] = static_cast<char>('0' + milliseconds / 100);
+  TwoDigits(out + at, milliseconds % 100);
+  return at + 2;
 }
 
 std::string ClockText(int64_t microseconds) {

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <vector>
 
+#include "core/column_layouts.h"
 #include "core/list_sort.h"
 #include "midi/midi_list.h"
 #include "timing/clock_text.h"
@@ -46,9 +47,9 @@ void RestoreWalkOrder(WindowModel& window) {
 std::optional<size_t> TimeColumnPlace(const WindowModel& window) {
   const char* leading = LeadingHeader(window.PressedView());
   if (leading == nullptr) return std::nullopt;
-  for (size_t c = 0; c < window.columns.size(); ++c)
-    if (window.columns[c].header == leading) return c + 1;
-  return std::nullopt;
+  const std::optional<size_t> column = ColumnNamed(window.columns, leading);
+  if (!column) return std::nullopt;
+  return *column + 1;
 }
 
 bool AddTimeColumn(Session& session) {
@@ -104,12 +105,6 @@ void TimedRows::BeginRows(const WindowModel&) {
 
 void TimedRows::Row(const std::string_view* cells, size_t count, const EventRecord& record) {
   if (!place_ || *place_ > count) return next_.Row(cells, count, record);
-  // The walk records a tempo change after handing on its row: those met so far lie at or
-  // before this row's tick.
-  const std::vector<TempoChange>& tempos = session_.window.events.tempos();
-  for (; temposSeen_ < tempos.size(); ++temposSeen_)
-    map_.AddTempo(tempos[temposSeen_].tick, tempos[temposSeen_].microsecondsPerQuarter);
-
   std::array<std::string_view, 16> timed;
   std::vector<std::string_view> many;
   std::string_view* out = timed.data();
@@ -119,15 +114,20 @@ void TimedRows::Row(const std::string_view* cells, size_t count, const EventReco
   }
   std::copy(cells, cells + *place_, out);
   std::copy(cells + *place_, cells + count, out + *place_ + 1);
-  char text[kClockTextRoom];
-  if (map_.GivesTime()) {
+  // A tempo change at a row's tick does not move that row, so a time known for a tick stays.
+  if (map_.GivesTime() && record.tick != textTick_) {
     const int64_t microseconds = map_.MicrosecondsAt(record.tick);
     last_ = std::max(last_.value_or(0), microseconds);
-    out[*place_] = std::string_view(text, FormatClock(text, microseconds));
-  } else {
-    out[*place_] = {};
+    textTick_ = record.tick;
+    textLength_ = FormatClock(text_, microseconds);
   }
+  out[*place_] = std::string_view(text_, textLength_);
   next_.Row(out, count + 1, record);
+}
+
+void TimedRows::Tempo(int32_t tick, int32_t microsecondsPerQuarter) {
+  map_.AddTempo(tick, microsecondsPerQuarter);
+  next_.Tempo(tick, microsecondsPerQuarter);
 }
 
 void TimedRows::Finish() {

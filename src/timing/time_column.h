@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/session.h"
+#include "timing/clock_text.h"
 #include "timing/tempo_map.h"
 
 namespace veltrix {
@@ -32,6 +33,8 @@ class TimedRows final : public RowSink {
   // Adds the Time column to the window's columns, then begins the next sink's rows.
   void BeginRows(const WindowModel& window) override;
   void Row(const std::string_view* cells, size_t count, const EventRecord& record) override;
+  // Enters the tempo change in the clock and hands it on.
+  void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override;
   // Sets the length label from the rows seen.
   void Finish();
 
@@ -40,8 +43,11 @@ class TimedRows final : public RowSink {
   RowSink& next_;
   std::optional<size_t> place_;  // of the Time cell, once the columns are known
   TempoMap map_;
-  size_t temposSeen_ = 0;  // tempo changes of the index already in the map
-  std::optional<int64_t> last_;
+  std::optional<int64_t> last_;  // the latest time of a row
+  // The time text of the last tick asked for: rows at one tick share it.
+  int32_t textTick_ = -1;
+  char text_[kClockTextRoom];
+  size_t textLength_ = 0;
 };
 
 }  // namespace veltrix

@@ -2,21 +2,12 @@
 
 #include <algorithm>
 
+#include "core/column_layouts.h"
 #include "core/number_text.h"
 #include "timing/clock_text.h"
 #include "timing/event_times.h"
 
 namespace veltrix {
-
-namespace {
-
-std::optional<size_t> ColumnNamed(const WindowModel& window, std::string_view header) {
-  for (size_t c = 0; c < window.columns.size(); ++c)
-    if (window.columns[c].header == header) return c;
-  return std::nullopt;
-}
-
-}  // namespace
 
 std::vector<HexDumpLine> HexDump(const FileImage& image, int32_t first, int32_t last) {
   std::vector<HexDumpLine> lines;
@@ -49,7 +40,7 @@ std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   const EventIndex& index = window.events;
   if ((view != "Midi" && view != "Ots") || index.view() != view) return std::nullopt;
   if (row >= window.rows.size()) return std::nullopt;
-  const std::optional<size_t> commandColumn = ColumnNamed(window, "Command");
+  const std::optional<size_t> commandColumn = ColumnNamed(window.columns, "Command");
   const EventRecord* event = index.Of(row);
   if (!commandColumn || event == nullptr) return std::nullopt;
   if (event->first > event->last || event->last >= session.image.FileLength()) return std::nullopt;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ascii_case.h"
+#include "core/cell_match.h"
 #include "core/failure.h"
 
 namespace veltrix {
@@ -20,24 +21,6 @@ bool BeginsWithIgnoringCase(std::string_view cell, std::string_view text) {
     if (kUpper[static_cast<unsigned char>(cell[i])] != kUpper[static_cast<unsigned char>(text[i])])
       return false;
   return true;
-}
-
-// Case-blind search for an upper-case needle; the first character is looked for first, which
-// skips most positions of a cell at once.
-bool ContainsUpper(std::string_view cell, std::string_view upperNeedle) {
-  if (upperNeedle.empty()) return true;
-  if (cell.size() < upperNeedle.size()) return false;
-  const unsigned char first = static_cast<unsigned char>(upperNeedle[0]);
-  const size_t last = cell.size() - upperNeedle.size();
-  for (size_t i = 0; i <= last; ++i) {
-    if (kUpper[static_cast<unsigned char>(cell[i])] != first) continue;
-    size_t k = 1;
-    while (k < upperNeedle.size() && kUpper[static_cast<unsigned char>(cell[i + k])] ==
-                                         static_cast<unsigned char>(upperNeedle[k]))
-      ++k;
-    if (k == upperNeedle.size()) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -58,14 +41,13 @@ std::optional<int32_t> FindItemBeginningWith(const RowTable& rows, std::string_v
 
 std::optional<int32_t> FindRowContaining(const RowTable& rows, std::string_view text,
                                          int32_t startRow) {
-  std::string needle(text);
-  for (char& c : needle) c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+  const std::string needle = FoldedNeedle(text);
   const int64_t count = static_cast<int64_t>(rows.size());
   std::vector<std::string_view> cells(rows.ColumnCount());
   for (int64_t r = std::max<int64_t>(startRow, 1) - 1; r < count; ++r) {
     rows.CellsOf(static_cast<size_t>(r), cells.data());
     for (std::string_view cell : cells)
-      if (ContainsUpper(cell, needle)) return static_cast<int32_t>(r + 1);
+      if (ContainsFolded(cell, needle)) return static_cast<int32_t>(r + 1);
   }
   return std::nullopt;
 }

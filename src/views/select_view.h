@@ -1,5 +1,8 @@
 #pragma once
 
+// src/views: the view switch and what the window does with a listing: event detail, search,
+// filter, clipboard texts and exports. Above style.
+
 #include <string_view>
 
 #include "core/session.h"

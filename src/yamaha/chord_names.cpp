@@ -28,14 +28,13 @@ constexpr std::array<ChordType, 0x23> kChordTypes = {{
     {"1E", "1and8"},  {"1F", "1and5"},   {"20", "sus4"},  {"21", "1and2and5"}, {"22", "cancel"},
 }};
 
-// A root digit read as a decimal digit; a letter digit or a missing one counts as 0.
+}  // namespace
+
 int RootDigit(std::string_view byteText, size_t index) {
   if (index >= byteText.size()) return 0;
   char c = byteText[index];
   return (c >= '0' && c <= '9') ? c - '0' : 0;
 }
-
-}  // namespace
 
 std::string ChordRootName(std::string_view byteText) {
   std::string name(ChordNoteLetter(RootDigit(byteText, 1)));

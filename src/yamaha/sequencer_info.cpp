@@ -25,7 +25,7 @@ std::string Unknown(std::string_view hex) {
 }
 
 // The value of byte k, or nothing when the data ends before it.
-std::optional<int> ByteValue(std::string_view hex, int k) {
+std::optional<int> ByteWhenPresent(std::string_view hex, int k) {
   if (ByteText(hex, k).empty()) return std::nullopt;
   return DecimalOfByte(hex, k);
 }
@@ -38,7 +38,7 @@ std::string CharacterOfByte(std::string_view hex, int k, const CodePage& codePag
 std::string ScoreSettings(std::string_view hex, const CodePage& codePage) {
   std::string_view setting = ByteText(hex, 5);
   if (setting == "04") {
-    std::optional<int> measure = ByteValue(hex, 6);
+    std::optional<int> measure = ByteWhenPresent(hex, 6);
     if (!measure) return Unknown(hex);
     return "Score Start Measure Number= " + SignedNumberText(*measure + 1);
   }
@@ -89,8 +89,8 @@ std::string ChordText(std::string_view hex) {
 }
 
 std::string MelodyChannels(std::string_view hex) {
-  std::optional<int> first = ByteValue(hex, 4);
-  std::optional<int> second = ByteValue(hex, 5);
+  std::optional<int> first = ByteWhenPresent(hex, 4);
+  std::optional<int> second = ByteWhenPresent(hex, 5);
   if (!first || !second) return Unknown(hex);
   return "Melody Track 1 Channel= " + SignedNumberText(*first) +
          "  Melody Track 2 Channel= " + SignedNumberText(*second);

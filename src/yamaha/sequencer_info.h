@@ -1,5 +1,7 @@
 #pragma once
 
+// src/yamaha: sequencer-specific meta events, chord and effect-type names. Above core only.
+
 #include <string>
 #include <string_view>
 

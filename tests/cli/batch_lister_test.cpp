@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include <nlohmann/json.hpp>
 
 #include <atomic>
 #include <chrono>
@@ -13,14 +15,12 @@
 #include "cli/batch_lister.h"
 #include "cli/file_tree.h"
 #include "cli/ordered_parallel.h"
-#include "style/json_value.h"
 #include "support/test_support.h"
 
 namespace veltrix {
 namespace {
 
-using style_test::JsonReader;
-using style_test::JsonValue;
+using nlohmann::json;
 
 // A file of `notes` note-on events, so each file can be told apart by its row count.
 builder::Bytes NotesFile(int notes) {
@@ -116,8 +116,8 @@ TEST(BatchLister, PrintsInArgumentOrderWhateverFinishesFirst) {
   std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), paths.size());
   for (size_t i = 0; i < lines.size(); ++i) {
-    JsonValue object = JsonReader(lines[i]).Read();
-    EXPECT_EQ(object["path"].text, paths[i]);
+    json object = json::parse(lines[i]);
+    EXPECT_EQ(object["path"].get<std::string>(), paths[i]);
     EXPECT_EQ(object["rows"].size(), i == 0 ? 40000u : i) << paths[i];
   }
   // One thread gives the same bytes.
@@ -166,30 +166,29 @@ TEST(BatchLister, JsonLinesCarryThePathAndTheSingleFileObject) {
   ListerOptions single;
   single.file = path;
   single.format = "json";
-  JsonValue alone = JsonReader(RunLister(single).output).Read();
+  json alone = json::parse(RunLister(single).output);
 
   BatchRun run = RunBatch(FilesOptions({path}, "jsonl", 0));
   ASSERT_EQ(run.status, 0);
   ASSERT_EQ(Lines(run.out).size(), 1u);
   EXPECT_EQ(run.out.back(), '\n');
   EXPECT_EQ(run.out.rfind("{\"path\":", 0), 0u);
-  JsonValue line = JsonReader(run.out).Read();
-  EXPECT_EQ(line["path"].text, path);
+  json line = json::parse(run.out);
+  EXPECT_EQ(line["path"].get<std::string>(), path);
   for (const char* key :
        {"caption", "view", "columns", "rows", "labels", "warning", "status", "messages"}) {
-    const JsonValue& a = alone[key];
-    const JsonValue& b = line[key];
-    EXPECT_EQ(a.text, b.text) << key;
-    ASSERT_EQ(a.size(), b.size()) << key;
+    const json& a = alone.at(key);
+    const json& b = line.at(key);
+    EXPECT_EQ(a, b) << key;
   }
-  EXPECT_EQ(line["rows"][0][5].text, "Text Event: line\nbreak");
+  EXPECT_EQ(line["rows"][0][5].get<std::string>(), "Text Event: line\nbreak");
   EXPECT_EQ(line.size(), alone.size() + 1);
 
   // Several files as --format json: one array of the same objects.
   BatchRun array = RunBatch(FilesOptions({path, path}, "json", 2));
-  JsonValue objects = JsonReader(array.out).Read();
+  json objects = json::parse(array.out);
   ASSERT_EQ(objects.size(), 2u);
-  EXPECT_EQ(objects[1]["path"].text, path);
+  EXPECT_EQ(objects[1]["path"].get<std::string>(), path);
   EXPECT_EQ(objects[1]["rows"].size(), alone["rows"].size());
 }
 
@@ -225,7 +224,7 @@ TEST(BatchLister, RecursiveListsEveryRegularFileSortedByPath) {
   EXPECT_EQ(run.errors, "veltrix-list: " + folder.File("none") + ": No such file or directory\n");
   std::vector<std::string> paths;
   for (const std::string& line : Lines(run.out))
-    paths.push_back(JsonReader(line).Read()["path"].text);
+    paths.push_back(json::parse(line)["path"].get<std::string>());
   expected.insert(expected.begin(), root + "/c.sty");
   EXPECT_EQ(paths, expected);
 }
@@ -251,7 +250,7 @@ TEST(BatchLister, UnreadableEntriesAreSkippedWithAMessage) {
   if (closable) chmod(folder.File("d/closed").c_str(), 0700);
   EXPECT_EQ(run.status, 1);
   ASSERT_EQ(Lines(run.out).size(), 1u);
-  EXPECT_EQ(JsonReader(run.out).Read()["path"].text, folder.File("d/ok.mid"));
+  EXPECT_EQ(json::parse(run.out)["path"].get<std::string>(), folder.File("d/ok.mid"));
   EXPECT_EQ(run.errors, expectedErrors);
 }
 

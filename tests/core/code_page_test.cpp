@@ -22,6 +22,21 @@ TEST(CodePage, ShiftJisDecodesTwoByteCharactersAndKeepsBrokenOnes) {
   EXPECT_EQ(page.ToUtf8("ab\x83"), "ab\u0083");  // a lead byte at the end stays one character
 }
 
+// One converter serves every text of a listing: a text cut inside a character leaves nothing
+// behind for the next, and a copy converts alike.
+TEST(CodePage, ShiftJisTextsAreConvertedEachOnTheirOwn) {
+  CodePage page("SHIFT_JIS");
+  const std::string_view texts[] = {"ab\x83", "\x65x", "\x83\x65", "\x83", "\x58"};
+  const char* const expected[] = {"ab\u0083", "ex", "\u30C6", "\u0083", "X"};
+  for (int round = 0; round < 2; ++round)
+    for (size_t i = 0; i < std::size(texts); ++i)
+      EXPECT_EQ(page.ToUtf8(texts[i]), expected[i]) << "round " << round << " text " << i;
+  CodePage copy = page;
+  copy = page;
+  EXPECT_EQ(copy.ToUtf8("\x83\x65\x83\x58"), "\u30C6\u30B9");
+  EXPECT_EQ(page.ToUtf8("\x83\x67"), "\u30C8");
+}
+
 TEST(CodePage, UnknownNamesAreRefused) {
   EXPECT_THROW(CodePage("NO-SUCH-CODEPAGE"), std::invalid_argument);
 }

@@ -105,6 +105,18 @@ struct RangeCase {
   const char* tableText;
 };
 
+// The record's hex row names the listed file, also when the Midi listing failed before it
+// set its labels (here: a track count beyond 16 bits).
+TEST(Ctb2View, HexRowNamesTheFileAfterAFailedMidiListing) {
+  Bytes bytes = StyleWith(MinimalCasm().Ctb2(GuitarRecord()));
+  bytes[10] = 0x80;
+  bytes[11] = 0x00;
+  auto listing = ListStyle(bytes, "Casm");
+  ASSERT_GE(listing.RowCount(), 2u);
+  EXPECT_EQ(listing.window.lblFilename, "");
+  EXPECT_EQ(listing.Cell(1, 2).substr(0, 10), "test.sty: ");
+}
+
 class Ctb2Range : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(Ctb2Range, ListsRuleAndTable) {

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "style/json_value.h"
 #include "support/test_support.h"
 #include "views/export_file.h"
 
@@ -99,12 +100,12 @@ Table ReadCsv(const std::string& text) {
 }
 
 Table ReadJson(const std::string& text) {
-  style_test::JsonValue object = style_test::JsonReader(text).Read();
+  const nlohmann::json object = nlohmann::json::parse(text);
   Table table(1);
-  for (const auto& header : object["columns"].items) table[0].push_back(header.text);
-  for (const auto& row : object["rows"].items) {
+  for (const auto& header : object["columns"]) table[0].push_back(header.get<std::string>());
+  for (const auto& row : object["rows"]) {
     table.emplace_back();
-    for (const auto& cell : row.items) table.back().push_back(cell.text);
+    for (const auto& cell : row) table.back().push_back(cell.get<std::string>());
   }
   return table;
 }
