@@ -50,7 +50,7 @@ BENCHMARK(BM_StreamWithTime)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(3);
 
-// Each iteration sorts the whole list by Time, the direction alternating.
+// Each iteration sorts the whole list by Time, from the order of a sort by Command.
 void BM_SortMillionRowsByTime(benchmark::State& state) {
   veltrix::Session session;
   session.image = veltrix::FileImage(veltrix::bench::LargeFormat0File(1000000));
@@ -60,6 +60,9 @@ void BM_SortMillionRowsByTime(benchmark::State& state) {
   const size_t time = 3;
   if (session.window.columns.at(time).header != "Time") state.SkipWithError("no Time column");
   for (auto _ : state) {
+    state.PauseTiming();
+    veltrix::SortByColumnClick(session.window, session.window.columns.size() - 1);
+    state.ResumeTiming();
     veltrix::SortByColumnClick(session.window, time);
     benchmark::DoNotOptimize(session.window.rows.size());
   }

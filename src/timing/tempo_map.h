@@ -50,6 +50,10 @@ class TempoMap {
   Point Advanced(const Point& from, int32_t tick) const;
 
   Division division_;
+  // The time last asked for beyond the last tempo point: rows in the track's order step on
+  // from it by a few ticks, whose parts fit the quicker 32-bit division.
+  mutable Point cursor_{};
+  mutable bool cursorValid_ = false;
   int64_t parts_ = 1;  // parts of a microsecond: the ticks per quarter, or the SMPTE divisor
   std::vector<Point> points_;  // the first at tick 0
 };

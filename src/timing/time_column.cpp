@@ -1,7 +1,6 @@
 #include "timing/time_column.h"
 
 #include <algorithm>
-#include <array>
 #include <numeric>
 #include <vector>
 
@@ -105,13 +104,8 @@ void TimedRows::BeginRows(const WindowModel&) {
 
 void TimedRows::Row(const std::string_view* cells, size_t count, const EventRecord& record) {
   if (!place_ || *place_ > count) return next_.Row(cells, count, record);
-  std::array<std::string_view, 16> timed;
-  std::vector<std::string_view> many;
-  std::string_view* out = timed.data();
-  if (count + 1 > timed.size()) {
-    many.resize(count + 1);
-    out = many.data();
-  }
+  if (cells_.size() < count + 1) cells_.resize(count + 1);
+  std::string_view* out = cells_.data();
   std::copy(cells, cells + *place_, out);
   std::copy(cells + *place_, cells + count, out + *place_ + 1);
   // A tempo change at a row's tick does not move that row, so a time known for a tick stays.
@@ -119,9 +113,9 @@ void TimedRows::Row(const std::string_view* cells, size_t count, const EventReco
     const int64_t microseconds = map_.MicrosecondsAt(record.tick);
     last_ = std::max(last_.value_or(0), microseconds);
     textTick_ = record.tick;
-    textLength_ = FormatClock(text_, microseconds);
+    text_ = texts_.Of(microseconds);
   }
-  out[*place_] = std::string_view(text_, textLength_);
+  out[*place_] = text_;
   next_.Row(out, count + 1, record);
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "core/session.h"
 #include "timing/clock_text.h"
@@ -43,11 +45,12 @@ class TimedRows final : public RowSink {
   RowSink& next_;
   std::optional<size_t> place_;  // of the Time cell, once the columns are known
   TempoMap map_;
-  std::optional<int64_t> last_;  // the latest time of a row
+  std::vector<std::string_view> cells_;  // a row's cells with the Time cell
+  std::optional<int64_t> last_;          // the latest time of a row
   // The time text of the last tick asked for: rows at one tick share it.
   int32_t textTick_ = -1;
-  char text_[kClockTextRoom];
-  size_t textLength_ = 0;
+  std::string_view text_;
+  ClockTexts texts_;
 };
 
 }  // namespace veltrix
