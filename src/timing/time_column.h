@@ -1,5 +1,8 @@
 #pragma once
 
+// src/timing: the clock time of events from the tempo map of their track, the Time column,
+// Go To and the marker jumps. Above midi and style, which walk the tracks; below views.
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
