@@ -7,14 +7,12 @@ namespace veltrix {
 void EventIndex::Start(std::string view, int32_t ticksPerQuarter) {
   view_ = std::move(view);
   division_ = ticksPerQuarter > 0 ? ticksPerQuarter : 0;
-  records_.clear();
-  records_.shrink_to_fit();
+  records_ = {};
   tempos_.clear();
 }
 
 void EventIndex::Permute(const std::vector<uint32_t>& order) {
-  std::vector<EventRecord> reordered;
-  reordered.reserve(order.size());
+  std::deque<EventRecord> reordered;
   for (uint32_t source : order) reordered.push_back(records_.at(source));
   records_ = std::move(reordered);
 }

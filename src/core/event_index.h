@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,9 @@ class EventIndex {
 
  private:
   std::string view_;
-  std::vector<EventRecord> records_;
+  // In blocks, so a growing index never holds its old and new copies at once: the window
+  // grows by the records alone.
+  std::deque<EventRecord> records_;
   std::vector<TempoChange> tempos_;
   int32_t division_ = 0;  // ticks per quarter note; 0 when the listing gives no time
 };
