@@ -50,17 +50,10 @@ size_t FormatClock(char* out, int64_t microseconds) {
   return at + 2;
 }
 
-std::string_view ClockTexts::Of(int64_t microseconds) {
+std::string_view ClockTexts::Anew(int64_t microseconds) {
   if (microseconds < 0) microseconds = 0;
-  const int64_t milliseconds = microseconds / kMillisecond;
-  if (milliseconds / 1000 != second_) {
-    second_ = milliseconds / 1000;
-    length_ = FormatClock(text_, microseconds);
-  } else {
-    const int part = static_cast<int>(milliseconds % 1000);
-    text_[length_ - 3] = static_cast<char>('0' + part / 100);
-    TwoDigits(text_ + length_ - 2, part % 100);
-  }
+  second_ = microseconds / kSecond;
+  length_ = FormatClock(text_, microseconds);
   return std::string_view(text_, length_);
 }
 

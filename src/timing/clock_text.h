@@ -19,9 +19,19 @@ std::string ClockText(int64_t microseconds);
 // are written again while the whole seconds stay.
 class ClockTexts {
  public:
-  std::string_view Of(int64_t microseconds);
+  std::string_view Of(int64_t microseconds) {
+    const int64_t milliseconds = microseconds / 1000;
+    if (microseconds < 0 || milliseconds / 1000 != second_) return Anew(microseconds);
+    const int part = static_cast<int>(milliseconds % 1000);
+    text_[length_ - 3] = static_cast<char>('0' + part / 100);
+    text_[length_ - 2] = static_cast<char>('0' + part / 10 % 10);
+    text_[length_ - 1] = static_cast<char>('0' + part % 10);
+    return std::string_view(text_, length_);
+  }
 
  private:
+  std::string_view Anew(int64_t microseconds);
+
   int64_t second_ = -1;
   char text_[kClockTextRoom];
   size_t length_ = 0;

@@ -73,7 +73,7 @@ void TempoMap::AddTempo(int32_t tick, int32_t microsecondsPerQuarter) {
     points_.push_back(point);
 }
 
-int64_t TempoMap::MicrosecondsAt(int32_t tick) const {
+int64_t TempoMap::MicrosecondsFromPoints(int32_t tick) const {
   if (!GivesTime()) return 0;
   tick = std::max(tick, 0);
   // Listings ask in the track's order, so the last point is the usual answer.

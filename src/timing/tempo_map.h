@@ -38,9 +38,24 @@ class TempoMap {
   void AddTempo(int32_t tick, int32_t microsecondsPerQuarter);
   // Microseconds from the track's start to `tick` (a negative tick counts as 0); 0 when the
   // division gives no time.
-  int64_t MicrosecondsAt(int32_t tick) const;
+  int64_t MicrosecondsAt(int32_t tick) const {
+    // Rows in the track's order step on from the last time asked by a few ticks, whose parts
+    // fit the quicker 32-bit division.
+    if (cursorValid_ && tick >= cursor_.tick) {
+      const int64_t parts = cursor_.remainder + int64_t{tick - cursor_.tick} * cursor_.rate;
+      if (parts <= UINT32_MAX && parts_ <= UINT32_MAX) {
+        const uint32_t whole = static_cast<uint32_t>(parts) / static_cast<uint32_t>(parts_);
+        cursor_.tick = tick;
+        cursor_.microseconds += whole;
+        cursor_.remainder = parts - int64_t{whole} * parts_;
+        return cursor_.microseconds;
+      }
+    }
+    return MicrosecondsFromPoints(tick);
+  }
 
  private:
+  int64_t MicrosecondsFromPoints(int32_t tick) const;
   struct Point {
     int32_t tick;
     int64_t rate;          // parts per tick: the tempo, or the SMPTE microseconds per tick
@@ -50,8 +65,7 @@ class TempoMap {
   Point Advanced(const Point& from, int32_t tick) const;
 
   Division division_;
-  // The time last asked for beyond the last tempo point: rows in the track's order step on
-  // from it by a few ticks, whose parts fit the quicker 32-bit division.
+  // The time last asked for at or beyond the last tempo point.
   mutable Point cursor_{};
   mutable bool cursorValid_ = false;
   int64_t parts_ = 1;  // parts of a microsecond: the ticks per quarter, or the SMPTE divisor
