@@ -31,9 +31,8 @@
 #include "app/row_table_model.h"
 #include "app/search_prompt.h"
 #include "app/window_layout.h"
-#include "midi/midi_list.h"
-#include "timing/time_column.h"
 #include "shell/open_command.h"
+#include "timing/time_column.h"
 #include "views/clipboard_text.h"
 #include "views/select_view.h"
 
