@@ -35,8 +35,8 @@
 #include "app/shortcuts.h"
 #include "app/theme_colours.h"
 #include "app/window_layout.h"
-#include "midi/midi_list.h"
 #include "shell/open_command.h"
+#include "timing/time_column.h"
 #include "views/clipboard_text.h"
 #include "views/select_view.h"
 
@@ -216,7 +216,7 @@ void MainWindow::BuildMenus() {
     session_.window.options.DecodeSysex = checked;
     // With no file there is nothing to list again: the toggle only changes the option.
     if (session_.image.FileLength() == 0) return;
-    RunCommand("getMidiList", true, [this] { getMidiList(session_); });
+    RunCommand("getMidiList", true, [this] { ListMidiView(session_); });
   });
   connect(mnuHideGridlines_, &QAction::triggered, this, [this](bool checked) {
     session_.window.options.HideGridlines = checked;

@@ -16,6 +16,7 @@
 #include "app/encoding_menu.h"
 #include "app/export_action.h"
 #include "app/filter_bar.h"
+#include "app/go_to.h"
 #include "app/main_window.h"
 #include "app/problems_pane.h"
 #include "app/row_table_model.h"
@@ -77,6 +78,7 @@ void MainWindow::BuildExtras() {
   problems->setObjectName(QStringLiteral("mnuProblems"));
   options->addAction(problems);
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
+  AddTimeCommands(*this);
 }
 
 // ---- Filter ----

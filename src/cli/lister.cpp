@@ -109,6 +109,8 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
       options.decodeSysex = false;
     } else if (argument == "--mark-running-status") {
       options.markRunningStatus = true;
+    } else if (argument == "--time") {
+      options.time = true;
     } else if (argument == "--format") {
       if (!value(options.format)) return false;
       if (options.format != "tsv" && options.format != "csv" && options.format != "json" &&
@@ -156,6 +158,7 @@ ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
   session.codePage = CodePage(options.codePage);
   session.window.options.DecodeSysex = options.decodeSysex;
   session.window.options.MarkRunningStatus = options.markRunningStatus;
+  session.window.options.TimeColumn = options.time;
   session.ConnectMessages([&](const std::string& text) { result.messages.push_back(text); });
 
   OpenOutcome outcome = OpenFile(session, path, stream);

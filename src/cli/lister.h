@@ -21,6 +21,7 @@ struct ListerOptions {
   std::string view = "Midi";
   bool decodeSysex = true;
   bool markRunningStatus = false;
+  bool time = false;           // --time: the Time column and the song's length
   std::string format = "tsv";  // tsv, csv, json or jsonl
   std::string codePage = "WINDOWS-1252";
   std::string file;                 // the FILE when exactly one is given and no folder

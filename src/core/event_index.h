@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,13 @@ struct EventRecord {
   int16_t otsTrack = 0;  // the one-touch-setting track it belongs to (from 1), 0 for none
 };
 static_assert(sizeof(EventRecord) == 16, "a record is kept for every row of a listing");
+
+// A Set Tempo event the walk met: three data bytes of a value above 0.
+struct TempoChange {
+  int32_t tick = 0;
+  int32_t microsecondsPerQuarter = 0;
+  int16_t otsTrack = 0;  // as in EventRecord
+};
 
 // The records of a listing, one per row and in the rows' order (a sort reorders both alike),
 // with the tempo changes the walk met. Made by the walk that lists the Midi or Ots view;
@@ -39,28 +45,21 @@ class EventIndex {
   }
 
   void Add(const EventRecord& record) { records_.push_back(record); }
-  // A tempo change at `tick`. Of several changes at one tick the last rules.
-  void AddTempo(int32_t tick, int32_t microsecondsPerQuarter);
+  // A tempo change at `tick` of track `otsTrack` (0 in the Midi view), in the walk's order.
+  void AddTempo(int32_t tick, int32_t microsecondsPerQuarter, int16_t otsTrack = 0) {
+    tempos_.push_back({tick, microsecondsPerQuarter, otsTrack});
+  }
+  // The tempo changes in the walk's order (by track, then by tick).
+  const std::vector<TempoChange>& tempos() const { return tempos_; }
   // Reorders the records as the rows: record i of the result is record order[i].
   void Permute(const std::vector<uint32_t>& order);
 
-  // Microseconds from the start of the track to `tick`, from the tempo changes before it
-  // (500000 per quarter note before the first). Nothing when the index has no time: the
-  // Ots view, or a division of 0, negative or SMPTE.
-  std::optional<int64_t> MicrosecondsAt(int32_t tick) const;
-
  private:
-  struct TempoPoint {
-    int32_t tick;
-    int32_t microsecondsPerQuarter;
-    int64_t scaledBefore;  // microseconds × division from tick 0 to `tick`
-  };
-
   std::string view_;
   // In blocks, so a growing index never holds its old and new copies at once: the window
   // grows by the records alone.
   std::deque<EventRecord> records_;
-  std::vector<TempoPoint> tempos_;
+  std::vector<TempoChange> tempos_;
   int32_t division_ = 0;  // ticks per quarter note; 0 when the listing gives no time
 };
 

@@ -47,6 +47,37 @@ bool ReadsAsDate(std::string_view text, double& value) {
   return true;
 }
 
+// A clock time as "m:ss.mmm" or "h:mm:ss.mmm" (any number of fields, any fraction) in
+// seconds.
+bool ReadsAsClock(std::string_view text, double& value) {
+  text = Trimmed(text);
+  if (text.empty()) return false;
+  double total = 0;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (true) {
+    int64_t field = 0;
+    auto [next, ec] = std::from_chars(p, end, field);
+    if (ec != std::errc() || next == p || field < 0) return false;
+    total = total * 60 + static_cast<double>(field);
+    p = next;
+    if (p == end) break;
+    if (*p == '.') {
+      double fraction = 0;
+      double scale = 0.1;
+      for (++p; p != end; ++p, scale /= 10) {
+        if (*p < '0' || *p > '9') return false;
+        fraction += (*p - '0') * scale;
+      }
+      total += fraction;
+      break;
+    }
+    if (*p++ != ':') return false;
+  }
+  value = total;
+  return true;
+}
+
 constexpr const auto& kLower = kAsciiLower;
 
 int CompareIgnoringCase(std::string_view a, std::string_view b) {
@@ -129,7 +160,7 @@ void ApplyListSort(WindowModel& window) {
   std::vector<uint32_t> order(rows);
   std::iota(order.begin(), order.end(), 0u);
 
-  if (tag == "NUMBER" || tag == "DATE") {
+  if (tag == "NUMBER" || tag == "DATE" || tag == "TIME") {
     // Cells that read as no number sort before every number (after, when descending).
     struct Key {
       bool valid;
@@ -138,8 +169,9 @@ void ApplyListSort(WindowModel& window) {
     std::vector<Key> keys(rows);
     for (size_t r = 0; r < rows; ++r) {
       std::string_view cell = window.rows.Cell(r, sort.key);
-      keys[r].valid =
-          tag == "NUMBER" ? ReadsAsNumber(cell, keys[r].value) : ReadsAsDate(cell, keys[r].value);
+      keys[r].valid = tag == "NUMBER" ? ReadsAsNumber(cell, keys[r].value)
+                      : tag == "TIME" ? ReadsAsClock(cell, keys[r].value)
+                                      : ReadsAsDate(cell, keys[r].value);
     }
     auto less = [&](uint32_t a, uint32_t b) {
       const Key& x = keys[a];

@@ -11,7 +11,8 @@ namespace veltrix {
 void SortByColumnClick(WindowModel& window, size_t column);
 
 // Sorts the rows by the list's sort setting, when it is switched on: "NUMBER" columns by
-// value (cells that read as no number first when ascending), "DATE" columns by date, others
+// value (cells that read as no number first when ascending), "DATE" columns by date, "TIME"
+// columns by clock time ("m:ss.mmm", "h:mm:ss.mmm"), others
 // by text ignoring letter case. Equal keys keep their order. Called after every listing.
 void ApplyListSort(WindowModel& window);
 

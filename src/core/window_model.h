@@ -18,7 +18,7 @@ struct Column {
   std::string header;
   int widthTwips = 0;
   Alignment alignment = Alignment::Left;
-  std::string tag;  // "NUMBER" for a column whose cells are sorted by value
+  std::string tag;  // "NUMBER" or "TIME" for a column whose cells are sorted by value
 };
 
 // The option flags of the Options menu; they live as long as the program.
@@ -26,6 +26,7 @@ struct Options {
   bool DecodeSysex = true;
   bool MarkRunningStatus = false;
   bool HideGridlines = false;
+  bool TimeColumn = false;  // the Time column and the length label
 };
 
 // The sort setting of the list: it stays between clicks, listings and views.
@@ -69,6 +70,7 @@ struct WindowModel {
   std::string LblTicksPerQtrNote;
   std::string lblTracklength;
   std::string lblWarning;
+  std::string lblLength;   // "Length: m:ss" with the Time Column option, else empty
   std::string statusText;  // StatusBar1, panel 1
 
   std::array<bool, 4> viewPressed{};  // Viewbar buttons Midi, Casm, Ots, Mfd

@@ -90,4 +90,14 @@ void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
   if (event.running && session.options().MarkRunningStatus) event.command.push_back('*');
 }
 
+std::optional<int32_t> TempoAt(const FileImage& image, int64_t status) {
+  if (status < 0 || status + 5 > image.UpperIndex()) return std::nullopt;
+  if (image.at(status) != 0xFF || image.at(status + 1) != 0x51 || image.at(status + 2) != 3)
+    return std::nullopt;
+  const int32_t tempo =
+      image.at(status + 3) * 65536 + image.at(status + 4) * 256 + image.at(status + 5);
+  if (tempo == 0) return std::nullopt;
+  return tempo;
+}
+
 }  // namespace veltrix

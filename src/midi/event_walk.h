@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/session.h"
@@ -40,5 +41,10 @@ void ReadDeltaTime(Session& session, WalkState& state, WalkedEvent& event);
 // the 0xFF. Failures of the walk itself (reads outside the image, overflow, division by zero
 // in a meta event) are thrown to the walking routine.
 void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event);
+
+// The microseconds per quarter note of a Set Tempo event whose 0xFF is at `status`: FF 51 03
+// and three data bytes of a value above 0. Nothing for any other event, nor for a tempo
+// event of another length or of the value 0, which changes no tempo.
+std::optional<int32_t> TempoAt(const FileImage& image, int64_t status);
 
 }  // namespace veltrix

@@ -48,13 +48,6 @@ int32_t TicksPerQuarter(const FileImage& image) {
   return division > 0 ? division : 0;
 }
 
-// The three data bytes of a tempo event whose 0xFF is at `status`, behind FF 51 and the
-// length byte; nothing for any other event.
-std::optional<int32_t> TempoAt(const FileImage& image, int64_t status) {
-  if (image.at(status) != 0xFF || image.at(status + 1) != 0x51) return std::nullopt;
-  return image.at(status + 3) * 65536 + image.at(status + 4) * 256 + image.at(status + 5);
-}
-
 void LayOutColumns(WindowModel& window) {
   window.viewPressed = {true, false, false, false};
   std::vector<Column> columns = MidiColumns();
@@ -159,9 +152,12 @@ void ListMidi(Session& session, RowSink& rows) {
   window.busy = false;
 }
 
-// Hands the window's rows to `rows`, in their order, and leaves the window without them.
+// Hands the window's tempo changes and rows to `rows`, the rows in their order, and leaves the
+// window without them.
 void HandOver(WindowModel& window, RowSink& rows) {
   rows.BeginRows(window);
+  for (const TempoChange& change : window.events.tempos())
+    rows.Tempo(change.tick, change.microsecondsPerQuarter);
   std::vector<std::string_view> cells(window.rows.ColumnCount());
   for (size_t row = 0; row < window.rows.size(); ++row) {
     window.rows.CellsOf(row, cells.data());

@@ -3,6 +3,7 @@
 #include "midi/midi_list.h"
 #include "midi/smf_layout.h"
 #include "shell/convert_format0.h"
+#include "timing/time_column.h"
 #include "views/select_view.h"
 
 namespace veltrix {
@@ -50,10 +51,15 @@ OpenOutcome OpenFile(Session& session, const std::string& path, RowSink* rows) {
   session.window.caption = "Veltrix   " + path;
   OpenOutcome outcome;
   if (!LoadAndCheck(session, path, outcome)) return outcome;
-  if (rows)
+  if (rows && session.window.options.TimeColumn) {
+    TimedRows timed(session, *rows);
+    getMidiList(session, timed);
+    timed.Finish();
+  } else if (rows) {
     getMidiList(session, *rows);
-  else
-    getMidiList(session);
+  } else {
+    ListMidiView(session);
+  }
   return outcome;
 }
 

@@ -52,12 +52,16 @@ class OtsWalk {
         window_.SetProgress(session_.ReadPos);
       }
       ReadDeltaTime(session_, state, event);
+      const int64_t statusAt = int64_t{session_.ReadPos} + 1;
       DecodeEvent(session_, state, event);
       if (event.endOfTrack) {
         session_.ReadPos = CheckedInt32(int64_t{session_.ReadPos} + 3 + session_.EventLength);
         return session_.ReadPos;
       }
       AddRow(event, {event.id, session_.ReadPos, state.ticks, event.status, 0, otsNumber_});
+      if (event.status == 0xFF)
+        if (std::optional<int32_t> tempo = TempoAt(session_.image, statusAt))
+          window_.events.AddTempo(state.ticks, *tempo, otsNumber_);
     }
     return std::max<int64_t>(end, int64_t{session_.ReadPos} + 1);
   }

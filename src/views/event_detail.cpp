@@ -4,6 +4,8 @@
 
 #include "core/column_layouts.h"
 #include "core/number_text.h"
+#include "timing/clock_text.h"
+#include "timing/event_times.h"
 
 namespace veltrix {
 
@@ -32,14 +34,6 @@ std::string HexDumpLineText(const HexDumpLine& line) {
   return ZeroPadded(line.offset, 6) + "  " + PadRight(line.hex, kHexWidth) + "  " + line.text;
 }
 
-std::string ClockText(int64_t microseconds) {
-  const int64_t milliseconds = microseconds / 1000;
-  const int64_t minutes = milliseconds / 60000;
-  const int64_t seconds = milliseconds / 1000 % 60;
-  return PlainNumberText(minutes) + ":" + ZeroPadded(seconds, 2) + "." +
-         ZeroPadded(milliseconds % 1000, 3);
-}
-
 std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   const WindowModel& window = session.window;
   const std::string view = window.PressedView();
@@ -56,8 +50,8 @@ std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   detail.lastByte = event->last;
   detail.dump = HexDump(session.image, event->first, event->last);
   detail.command = std::string(window.rows.Cell(row, *commandColumn));
-  if (std::optional<int64_t> microseconds = index.MicrosecondsAt(event->tick))
-    detail.time = ClockText(*microseconds);
+  const EventTimes times(session.image, index);
+  if (times.GivesTime()) detail.time = ClockText(times.Of(*event));
   return detail;
 }
 

@@ -33,9 +33,6 @@ std::vector<HexDumpLine> HexDump(const FileImage& image, int32_t first, int32_t 
 // width of a full line, two blanks and the characters. "000022  00 FF 51 ...  ..Q..."
 std::string HexDumpLineText(const HexDumpLine& line);
 
-// Minutes, seconds and milliseconds, "m:ss.mmm"; the milliseconds are cut, not rounded.
-std::string ClockText(int64_t microseconds);
-
 // The detail of row `row` of the view the window shows, from the record the listing kept
 // for the row in the window's event index. Nothing when the view is neither Midi nor Ots or
 // the row has no record.

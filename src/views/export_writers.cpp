@@ -314,9 +314,12 @@ void JsonWindowWriter::End(const WindowModel& window, const std::vector<std::str
       {",\"tracks\":", &window.lblTracks},
       {",\"ticks\":", &window.LblTicksPerQtrNote},
       {",\"length\":", &window.lblTracklength},
+      {",\"duration\":", &window.lblLength},
       {"},\"warning\":", &window.lblWarning},
       {",\"status\":", &window.statusText}};
   for (const auto& [lead, text] : texts) {
+    // The song's length is a label of the Time Column option only.
+    if (text == &window.lblLength && !window.options.TimeColumn) continue;
     out_.append(lead);
     AppendJsonString(*text, out_);
   }

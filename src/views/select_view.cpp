@@ -6,6 +6,7 @@
 #include "style/casm.h"
 #include "style/mfd.h"
 #include "style/ots.h"
+#include "timing/time_column.h"
 
 namespace veltrix {
 
@@ -28,6 +29,7 @@ void SelectView(Session& session, std::string_view key) {
       } else {
         GetMfdData(session);
       }
+      AddTimeColumn(session);
       ApplyListSort(window);
       break;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 // src/views: the view switch and what the window does with a listing: event detail, search,
-// filter, clipboard texts and exports. Above style.
+// filter, clipboard texts and exports. Above style and timing.
 
 #include <string_view>
 

@@ -8,6 +8,7 @@
 #include "midi/midi_list.h"
 #include "shell/open_command.h"
 #include "support/test_support.h"
+#include "timing/clock_text.h"
 #include "views/event_detail.h"
 #include "views/select_view.h"
 
@@ -126,18 +127,20 @@ TEST(EventDetail, TimeFollowsTheTempoChangesMetBeforeTheEvent) {
     EXPECT_EQ(DetailOf(*session, t.row).time, t.time) << "row " << t.row;
 }
 
-TEST(EventDetail, NoTimeWithoutTicksPerQuarterNote) {
-  for (uint16_t division : {uint16_t{0}, uint16_t{0xE728}}) {  // zero, 25 frames of 40 ticks
+TEST(EventDetail, NoTimeWithoutADivisionThatGivesOne) {
+  // Zero; 25 frames of 40 ticks, where 10 ticks last 10 ms; an unknown frame rate.
+  for (auto [division, time] :
+       {std::pair<uint16_t, const char*>{0, ""}, {0xE728, "0:00.010"}, {0xF628, ""}}) {
     TrackBuilder track;
     track.Event(10, {0x90, 60, 100}).EndOfTrack();
     auto session = Listed(testing::SingleTrackFile(track, division));
     EventDetail detail = DetailOf(*session, 0);
-    EXPECT_EQ(detail.time, "") << division;
+    EXPECT_EQ(detail.time, time) << division;
     EXPECT_EQ(detail.lastByte, 25);
   }
 }
 
-TEST(EventDetail, OtsRowsAreFoundWithRunningStatusAndWithoutTime) {
+TEST(EventDetail, OtsRowsAreFoundWithRunningStatusAndTimedFromTheirTracksStart) {
   TrackBuilder ots;
   ots.Event(0, {0xB0, 7, 100}).Event(10, {10, 64}).EndOfTrack();
   const Bytes bytes = builder::StyleBuilder(builder::SampleStyleTrack())
@@ -164,10 +167,12 @@ TEST(EventDetail, OtsRowsAreFoundWithRunningStatusAndWithoutTime) {
     EXPECT_EQ(detail.lastByte, expected[row].last) << expected[row].event;
     EXPECT_EQ(index.Of(row)->otsTrack, row < 2 ? 1 : 2) << expected[row].event;
     EXPECT_EQ(index.Of(row)->status, 0xB0) << expected[row].event;
-    EXPECT_EQ(detail.time, "");
+    EXPECT_EQ(detail.time, DetailOf(*session, row % 2).time) << expected[row].event;
     EXPECT_EQ(detail.command, session->window.rows.Cell(row, 4));
   }
   EXPECT_EQ(DetailOf(*session, 1).dump[0].hex, "0A 0A 40");
+  EXPECT_EQ(DetailOf(*session, 0).time, "0:00.000");
+  EXPECT_NE(DetailOf(*session, 1).time, "0:00.000");
 }
 
 TEST(EventDetail, SortedRowsKeepTheirRecords) {
@@ -210,7 +215,8 @@ TEST(EventDetail, ClockAndDumpTexts) {
     const char* text;
   };
   for (const Clock& c : {Clock{0, "0:00.000"}, Clock{999, "0:00.000"}, Clock{59999999, "0:59.999"},
-                         Clock{61001999, "1:01.001"}, Clock{3600000000, "60:00.000"}})
+                         Clock{61001999, "1:01.001"}, Clock{3599999999, "59:59.999"},
+                         Clock{3600000000, "1:00:00.000"}, Clock{36610001000, "10:10:10.001"}})
     EXPECT_EQ(ClockText(c.microseconds), c.text) << c.microseconds;
 
   FileImage image(Bytes{0x00, 0x20, 0x41, 0x7E, 0x7F, 0xFF});

@@ -1,0 +1,131 @@
+#include "timing/time_column.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "core/column_layouts.h"
+#include "core/list_sort.h"
+#include "midi/midi_list.h"
+#include "timing/clock_text.h"
+#include "timing/event_times.h"
+
+namespace veltrix {
+
+namespace {
+
+constexpr int kTimeColumnTwips = 1100;
+
+Column TimeColumn() {
+  return Column{"Time", kTimeColumnTwips, Alignment::Right, "TIME"};
+}
+
+// The column the Time column follows in `view`.
+const char* LeadingHeader(std::string_view view) {
+  if (view == "Midi") return "Measure";
+  if (view == "Ots") return "Delay";
+  return nullptr;
+}
+
+std::string LengthLabel(int64_t microseconds) {
+  return "Length: " + LengthText(microseconds);
+}
+
+// Puts the rows back in the walk's order, which is the order of their first bytes.
+void RestoreWalkOrder(WindowModel& window) {
+  std::vector<uint32_t> order(window.rows.size());
+  std::iota(order.begin(), order.end(), 0u);
+  std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+    return window.events.Of(a)->first < window.events.Of(b)->first;
+  });
+  window.PermuteRows(order);
+}
+
+}  // namespace
+
+std::optional<size_t> TimeColumnPlace(const WindowModel& window) {
+  const char* leading = LeadingHeader(window.PressedView());
+  if (leading == nullptr) return std::nullopt;
+  const std::optional<size_t> column = ColumnNamed(window.columns, leading);
+  if (!column) return std::nullopt;
+  return *column + 1;
+}
+
+bool AddTimeColumn(Session& session) {
+  WindowModel& window = session.window;
+  const std::string view = window.PressedView();
+  if (view == "Midi") window.lblLength.clear();
+  if (!window.options.TimeColumn || window.events.view() != view) return false;
+  const std::optional<size_t> place = TimeColumnPlace(window);
+  if (!place || window.events.size() != window.rows.size()) return false;
+
+  if (window.sort.sorted) RestoreWalkOrder(window);
+  const EventTimes times(session.image, window.events);
+  const size_t columns = window.rows.ColumnCount();
+  RowTable timed;
+  timed.SetColumnCount(columns + 1);
+  timed.Reserve(window.rows.size());
+  std::vector<std::string_view> cells(columns + 1);
+  char text[kClockTextRoom];
+  int64_t last = 0;
+  for (size_t row = 0; row < window.rows.size(); ++row) {
+    window.rows.CellsOf(row, cells.data());
+    std::move_backward(cells.begin() + *place, cells.end() - 1, cells.end());
+    const int64_t microseconds = times.GivesTime() ? times.Of(*window.events.Of(row)) : 0;
+    last = std::max(last, microseconds);
+    cells[*place] = times.GivesTime() ? std::string_view(text, FormatClock(text, microseconds))
+                                      : std::string_view();
+    timed.AddRow(cells.data(), cells.size());
+  }
+  window.rows = std::move(timed);
+  window.columns.insert(window.columns.begin() + static_cast<std::ptrdiff_t>(*place), TimeColumn());
+  if (view == "Midi" && times.GivesTime()) window.lblLength = LengthLabel(last);
+  window.FitColumns(true);
+  return true;
+}
+
+void ListMidiView(Session& session) {
+  getMidiList(session);
+  if (AddTimeColumn(session)) ApplyListSort(session.window);
+}
+
+TimedRows::TimedRows(Session& session, RowSink& next)
+    : session_(session), next_(next), map_(DivisionOfFile(session.image)) {}
+
+void TimedRows::BeginRows(const WindowModel&) {
+  WindowModel& window = session_.window;
+  window.lblLength.clear();
+  place_ = TimeColumnPlace(window);
+  if (place_)
+    window.columns.insert(window.columns.begin() + static_cast<std::ptrdiff_t>(*place_),
+                          TimeColumn());
+  next_.BeginRows(window);
+}
+
+void TimedRows::Row(const std::string_view* cells, size_t count, const EventRecord& record) {
+  if (!place_ || *place_ > count) return next_.Row(cells, count, record);
+  if (cells_.size() < count + 1) cells_.resize(count + 1);
+  std::string_view* out = cells_.data();
+  std::copy(cells, cells + *place_, out);
+  std::copy(cells + *place_, cells + count, out + *place_ + 1);
+  // A tempo change at a row's tick does not move that row, so a time known for a tick stays.
+  if (map_.GivesTime() && record.tick != textTick_) {
+    const int64_t microseconds = map_.MicrosecondsAt(record.tick);
+    last_ = std::max(last_.value_or(0), microseconds);
+    textTick_ = record.tick;
+    text_ = texts_.Of(microseconds);
+  }
+  out[*place_] = text_;
+  next_.Row(out, count + 1, record);
+}
+
+void TimedRows::Tempo(int32_t tick, int32_t microsecondsPerQuarter) {
+  map_.AddTempo(tick, microsecondsPerQuarter);
+  next_.Tempo(tick, microsecondsPerQuarter);
+}
+
+void TimedRows::Finish() {
+  if (place_ && map_.GivesTime()) session_.window.lblLength = LengthLabel(last_.value_or(0));
+}
+
+}  // namespace veltrix
