@@ -444,6 +444,11 @@ void MainWindow::LayoutControls() {
   lblTracks_->setGeometry(top.lblTracks);
   lblTicksPerQtrNote_->setGeometry(top.lblTicks);
   lblTracklength_->setGeometry(top.lblLength);
+  // The song's length (Time Column) sits over the file length and moves with it.
+  if (auto* length = frameData_->findChild<QLabel*>(QStringLiteral("lblLength")))
+    length->setGeometry(top.lblLength.left(), length->y(),
+                        std::max(top.lblLength.width(), length->sizeHint().width()),
+                        length->height());
   frameViewBar_->setGeometry(top.frameViewBar);
   frameActionBar_->setGeometry(top.frameActionBar);
   viewBar_->setGeometry(top.viewBar);

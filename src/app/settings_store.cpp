@@ -21,6 +21,7 @@ constexpr const char* kGeometryKey = "window/geometry";
 constexpr const char* kStateKey = "window/state";
 constexpr const char* kEncodingKey = "list/textEncoding";
 constexpr const char* kLastFolderKey = "open/lastFolder";
+constexpr const char* kTimeColumnKey = "list/timeColumn";
 
 QString ColumnsKey(MainWindow& window, const char* part) {
   const std::string view = window.session().window.PressedView();
@@ -59,6 +60,10 @@ WindowSettings::WindowSettings(MainWindow& window, QSettings& settings)
     if (!placing_) SaveColumns();
   });
 
+  if (auto* timeColumn = window_.findChild<QAction*>(QStringLiteral("mnuTimeColumn")))
+    connect(timeColumn, &QAction::toggled, this, [this](bool checked) {
+      settings_.setValue(QString::fromLatin1(kTimeColumnKey), checked);
+    });
   for (QAction* action : window_.findChildren<QAction*>()) {
     if (!action->objectName().startsWith(QStringLiteral("mnuEncoding_"))) continue;
     connect(action, &QAction::triggered, this, [this, action] {
@@ -72,6 +77,10 @@ void WindowSettings::Restore() {
   if (!geometry.isEmpty()) window_.restoreGeometry(geometry);
   const QByteArray state = settings_.value(QString::fromLatin1(kStateKey)).toByteArray();
   if (!state.isEmpty()) window_.restoreState(state);
+
+  if (settings_.value(QString::fromLatin1(kTimeColumnKey)).toBool())
+    if (auto* timeColumn = window_.findChild<QAction*>(QStringLiteral("mnuTimeColumn")))
+      timeColumn->setChecked(true);
 
   const QString encoding = settings_.value(QString::fromLatin1(kEncodingKey)).toString();
   for (const TextEncoding& known : kTextEncodings) {

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "app/detail_pane.h"
+#include "app/problems_pane.h"
 #include "app/recent_files.h"
 #include "app/settings_store.h"
 #include "app_test_support.h"
@@ -95,6 +96,21 @@ class SettingsTest : public QObject {
              QFileInfo(song).absolutePath());
     QVERIFY(QFileInfo(second.dialog->lastCurrentFile).fileName().isEmpty());
     QCOMPARE(second.Header()->sectionSize(3), defaultWidth + 77);
+  }
+
+  void theAdditionsPanesAndTimeColumnAreKept() {
+    QTemporaryDir config;
+    const QString file = config.filePath(QStringLiteral("Veltrix.conf"));
+    {
+      Run first(file);
+      first.Action("mnuTimeColumn")->trigger();
+      first.Action("mnuProblems")->trigger();
+      first.window->close();
+    }
+    Run second(file);
+    QVERIFY(second.Action("mnuTimeColumn")->isChecked());
+    QVERIFY(second.window->session().options().TimeColumn);
+    QVERIFY(second.window->problemsPane()->isVisible());
   }
 
   void aFirstRunLooksAsWithoutSettings() {
