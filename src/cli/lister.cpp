@@ -22,6 +22,7 @@ const char* const kListerHelp =
     "  --codepage NAME             code page of the files' texts (default WINDOWS-1252)\n"
     "  --recursive FOLDER          list every regular file below FOLDER, sorted by path\n"
     "  --jobs N                    list N files at once (default: one per processor)\n"
+    "  --time                      add the column Time: each event's clock time (m:ss.mmm)\n"
     "  --check                     report what is wrong with each file instead of listing it\n"
     "  --help                      show this text\n"
     "\n"
