@@ -4,18 +4,12 @@
 #include "core/session.h"
 #include "midi/midi_list.h"
 #include "tools/large_file.h"
+#include "tools/streamed_tsv.h"
 #include "views/export_writers.h"
 
 namespace {
 
-struct StreamedTsv : veltrix::RowSink {
-  explicit StreamedTsv(const veltrix::TextSink& write) : writer(veltrix::TableFormat::Tsv, write) {}
-  void BeginRows(const veltrix::WindowModel& window) override { writer.Header(window.columns); }
-  void Row(const std::string_view* cells, size_t count, const veltrix::EventRecord&) override {
-    writer.Row(cells, count);
-  }
-  veltrix::TableTextWriter writer;
-};
+using veltrix::bench::StreamedTsv;
 
 void BM_ListLargeFile(benchmark::State& state) {
   auto bytes = veltrix::bench::LargeFormat0File(static_cast<uint32_t>(state.range(0)));

@@ -8,18 +8,12 @@
 #include "midi/midi_list.h"
 #include "timing/time_column.h"
 #include "tools/large_file.h"
+#include "tools/streamed_tsv.h"
 #include "views/export_writers.h"
 
 namespace {
 
-struct StreamedTsv : veltrix::RowSink {
-  explicit StreamedTsv(const veltrix::TextSink& write) : writer(veltrix::TableFormat::Tsv, write) {}
-  void BeginRows(const veltrix::WindowModel& window) override { writer.Header(window.columns); }
-  void Row(const std::string_view* cells, size_t count, const veltrix::EventRecord&) override {
-    writer.Row(cells, count);
-  }
-  veltrix::TableTextWriter writer;
-};
+using veltrix::bench::StreamedTsv;
 
 // range(0) events; range(1) 1 with the Time cell.
 void BM_StreamWithTime(benchmark::State& state) {
