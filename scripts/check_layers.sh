@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Fails when a source folder includes a header of a folder above it. The layers, low to high:
-# core, yamaha, sysex, midi, style, timing, check, views, shell, then app and cli side by side.
+# core, yamaha, sysex, midi, style, timing, check, views, shell, then app, cli and the
+# document writer (manual) side by side.
 # The builder and the conversion library stand apart and may be used by no layer but their own.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/../src" && pwd)
-layers=(core yamaha sysex midi style timing check views shell app cli)
+layers=(core yamaha sysex midi style timing check views shell app cli manual)
 rank() {
   case $1 in
     core) echo 0 ;; yamaha) echo 1 ;; sysex) echo 2 ;; midi) echo 3 ;; style) echo 4 ;;
-    timing) echo 5 ;; check) echo 6 ;; views) echo 7 ;; shell) echo 8 ;; app | cli) echo 9 ;;
+    timing) echo 5 ;; check) echo 6 ;; views) echo 7 ;; shell) echo 8 ;; app | cli | manual) echo 9 ;;
     *) echo -1 ;;
   esac
 }

@@ -22,7 +22,7 @@
 #include "app/recent_files.h"
 #include "app/settings_store.h"
 #include "app/start_options.h"
-#include "app/window_help.h"
+#include "core/program_help.h"
 
 using namespace veltrix::app;
 
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   // Help and version need no display, so they are answered before the application starts.
   const StartOptions early = ParseStartArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (early.error.empty() && (early.help || early.version)) {
-    std::fputs(early.help ? kWindowHelpText : VersionText().toUtf8().constData(), stdout);
+    std::fputs(early.help ? veltrix::kWindowHelpText : VersionText().toUtf8().constData(), stdout);
     return 0;
   }
   QApplication application(argc, argv);  // takes Qt's own options out of argv

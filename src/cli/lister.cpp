@@ -10,48 +10,6 @@
 
 namespace veltrix {
 
-const char* const kListerHelp =
-    "Usage: veltrix-list [OPTIONS] FILE...\n"
-    "       veltrix-list [OPTIONS] --recursive FOLDER\n"
-    "Lists Standard MIDI Files and keyboard style files as the Veltrix window shows them.\n"
-    "\n"
-    "  --view midi|casm|ots|mfd    the view to show (default midi)\n"
-    "  --no-decode-sysex           show system-exclusive and sequencer-specific data as hex\n"
-    "  --mark-running-status       append * to events written with running status\n"
-    "  --format tsv|csv|json|jsonl output format (default tsv)\n"
-    "  --codepage NAME             code page of the files' texts (default WINDOWS-1252)\n"
-    "  --recursive FOLDER          list every regular file below FOLDER, sorted by path\n"
-    "  --jobs N                    list N files at once (default: one per processor)\n"
-    "  --time                      add the column Time: each event's clock time (m:ss.mmm)\n"
-    "  --check                     report what is wrong with each file instead of listing it\n"
-    "  --help                      show this text\n"
-    "\n"
-    "tsv: a header line, then a line per row, cells joined by TAB, lines ended by LF;\n"
-    "     TAB, CR, LF and backslash inside a cell are written \\t, \\r, \\n, \\\\.\n"
-    "csv: RFC 4180. With tsv and csv the messages the window would show in message\n"
-    "     boxes go to standard error, one a line.\n"
-    "json: one object with caption, view, columns, rows, labels (filename, tracks,\n"
-    "     ticks, length), warning, status and messages.\n"
-    "jsonl: one line per file holding the json object with \"path\" as its first member.\n"
-    "json and jsonl are always UTF-8: bytes of a path or text that are not UTF-8 (a file\n"
-    "     name written on another system) become U+FFFD there; tsv and csv keep the bytes.\n"
-    "\n"
-    "Several files (several FILE arguments, or --recursive, which may be given more than\n"
-    "once and mixed with FILEs) are listed in parallel and printed in argument order.\n"
-    "With tsv and csv a line \"==> PATH <==\" goes before each file's table and each\n"
-    "message on standard error starts with \"PATH: \". With json the objects, each with\n"
-    "\"path\", form one array. A file that cannot be listed never stops the others;\n"
-    "folder entries that cannot be read are skipped with a message on standard error.\n"
-    "\n"
-    "Exit status: 0 when every file was listed (even with error reports), 1 when a file\n"
-    "was refused or could not be read, 2 on a usage error.\n"
-    "\n"
-    "--check reads each file by the rules of its format and writes one line per finding:\n"
-    "path, severity (error, warning, note), code, offset, track, tick, measure, message,\n"
-    "then a summary on standard error; json and jsonl write an object per file with path,\n"
-    "format, tracks, findings and counts. Exit status 0 when no file has an error, 1 when\n"
-    "one has or cannot be read.\n";
-
 namespace {
 
 bool ViewKey(const std::string& name, std::string& key) {

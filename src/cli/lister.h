@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/program_help.h"  // kListerHelp
 #include "views/export_writers.h"
 
 namespace veltrix {
@@ -61,7 +62,5 @@ ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
 // The window in the lister's one-file format: tsv, csv or json.
 void WriteWindow(const std::string& format, const WindowModel& window,
                  const std::vector<std::string>& messages, const TextSink& write);
-
-extern const char* const kListerHelp;
 
 }  // namespace veltrix

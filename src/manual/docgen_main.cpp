@@ -10,8 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/window_help.h"
-#include "cli/lister.h"
+#include "core/program_help.h"
 #include "manual/help_pages.h"
 
 namespace {
@@ -38,7 +37,7 @@ int main(int argc, char** argv) {
   using namespace veltrix::manual;
   const std::string command = argc > 1 ? argv[1] : "";
   try {
-    const HelpPage window = ReadHelpText(veltrix::app::kWindowHelpText);
+    const HelpPage window = ReadHelpText(veltrix::kWindowHelpText);
     const HelpPage lister = ReadHelpText(veltrix::kListerHelp);
     if (command == "man" && argc == 5) {
       const std::string program = argv[2];

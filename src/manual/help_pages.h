@@ -5,7 +5,7 @@
 
 namespace veltrix::manual {
 
-// A program's --help text read into its parts (the form is described in app/window_help.h).
+// A program's --help text read into its parts (the form is described in core/program_help.h).
 struct HelpOption {
   std::string name;  // the option with its argument, e.g. "--view midi|casm|ots|mfd"
   std::string text;

@@ -6,8 +6,8 @@
 #include <cctype>
 #include <cstring>
 
-#include "app/window_help.h"
 #include "cli/lister.h"
+#include "core/program_help.h"
 #include "manual/help_pages.h"
 
 namespace veltrix::manual {
@@ -35,7 +35,7 @@ TEST(HelpPages, ReadsBothHelpTexts) {
             "boxes go to standard error, one a line.");
   EXPECT_EQ(lister.exitStatus.substr(0, 7), "0 when ");
 
-  const HelpPage window = ReadHelpText(app::kWindowHelpText);
+  const HelpPage window = ReadHelpText(kWindowHelpText);
   EXPECT_EQ(window.program, "veltrix");
   EXPECT_EQ(window.options.back().name, "--");
   EXPECT_FALSE(window.exitStatus.empty());
@@ -68,7 +68,7 @@ TEST(HelpPages, ManPageEscapesAndKeepsEveryOption) {
 
 TEST(HelpPages, ManualChapterTakesThePlaceOfItsMarker) {
   const std::string chapter =
-      ManualChapter({ReadHelpText(app::kWindowHelpText), ReadHelpText(kListerHelp)});
+      ManualChapter({ReadHelpText(kWindowHelpText), ReadHelpText(kListerHelp)});
   EXPECT_NE(chapter.find("- `--mark-running-status`: append \\* to events"), std::string::npos);
   EXPECT_NE(chapter.find("- **tsv**: a header line"), std::string::npos);
   EXPECT_LT(chapter.find("### veltrix\n"), chapter.find("### veltrix-list\n"));
