@@ -3,6 +3,7 @@
 # tsv/csv/json x 3 option sets, standard output, standard error and exit status.
 # Usage: scripts/compare_listings.sh BASELINE_BINARY [NEW_BINARY] [DATA_FOLDER]
 # A baseline's own libhpmidifile.so is taken from the folder the baseline binary lies in.
+# EXTRA_OPTIONS (e.g. --time) is added to every option set.
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 base=${1:?usage: compare_listings.sh BASELINE_BINARY [NEW_BINARY] [DATA_FOLDER]}
@@ -10,7 +11,8 @@ new=${2:-$here/build/veltrix-list}
 data=${3:-$here/../shared/data/real}
 [ -d "$data" ] || { echo "no real files in $data"; exit 1; }
 
-option_sets=("" "--no-decode-sysex" "--mark-running-status --codepage SHIFT_JIS")
+extra=${EXTRA_OPTIONS:-}
+option_sets=("$extra" "--no-decode-sysex $extra" "--mark-running-status --codepage SHIFT_JIS $extra")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

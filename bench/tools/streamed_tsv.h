@@ -12,6 +12,10 @@ struct StreamedTsv : RowSink {
   void Row(const std::string_view* cells, size_t count, const EventRecord&) override {
     writer.Row(cells, count);
   }
+  void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                        std::string_view plain, const EventRecord&) override {
+    writer.RowWithPlainCell(cells, count, place, plain);
+  }
   TableTextWriter writer;
 };
 

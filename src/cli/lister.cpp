@@ -160,6 +160,13 @@ class StreamedListing : public RowSink {
     else
       table_.Row(cells, count);
   }
+  void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                        std::string_view plain, const EventRecord&) override {
+    if (json_)
+      object_.RowWithPlainCell(cells, count, place, plain);
+    else
+      table_.RowWithPlainCell(cells, count, place, plain);
+  }
 
   // Writes what follows the rows; false when no listing began, so nothing was written.
   bool Finish(const WindowModel& window, const std::vector<std::string>& messages) {

@@ -50,6 +50,11 @@ class RowSink {
   virtual void BeginRows(const WindowModel& window) = 0;
   // One row and what the walk knows of its event.
   virtual void Row(const std::string_view* cells, size_t count, const EventRecord& record) = 0;
+  // A row with one cell more, `plain`, before cell `place` (at most `count`): a column added
+  // to the walk's, whose texts need no escaping in any format (no TAB, CR, LF, backslash,
+  // comma or quote). Writers take it without first copying the cells into a new row.
+  virtual void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                                std::string_view plain, const EventRecord& record);
   // A tempo change the walk met, for the times of the kept rows; a writer has no use for it.
   virtual void Tempo(int32_t /*tick*/, int32_t /*microsecondsPerQuarter*/) {}
 };

@@ -52,7 +52,7 @@ size_t FormatClock(char* out, int64_t microseconds) {
 
 std::string_view ClockTexts::Anew(int64_t microseconds) {
   if (microseconds < 0) microseconds = 0;
-  second_ = microseconds / kSecond;
+  secondStart_ = microseconds / kSecond * kSecond;
   length_ = FormatClock(text_, microseconds);
   return std::string_view(text_, length_);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -15,24 +17,33 @@ inline constexpr size_t kClockTextRoom = 32;
 size_t FormatClock(char* out, int64_t microseconds);
 std::string ClockText(int64_t microseconds);
 
-// ClockText for rows that mostly follow each other within a second: only the milliseconds
-// are written again while the whole seconds stay.
+// The three digits of each number of milliseconds 0 to 999.
+inline constexpr auto kMillisecondDigits = [] {
+  std::array<std::array<char, 3>, 1000> digits{};
+  for (int n = 0; n < 1000; ++n)
+    digits[n] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
+                 static_cast<char>('0' + n % 10)};
+  return digits;
+}();
+
+// ClockText for rows that mostly follow each other within a second: while the whole seconds
+// stay, only the three digits of the milliseconds are written again, from a table.
 class ClockTexts {
  public:
   std::string_view Of(int64_t microseconds) {
-    const int64_t milliseconds = microseconds / 1000;
-    if (microseconds < 0 || milliseconds / 1000 != second_) return Anew(microseconds);
-    const int part = static_cast<int>(milliseconds % 1000);
-    text_[length_ - 3] = static_cast<char>('0' + part / 100);
-    text_[length_ - 2] = static_cast<char>('0' + part / 10 % 10);
-    text_[length_ - 1] = static_cast<char>('0' + part % 10);
+    const int64_t intoSecond = microseconds - secondStart_;
+    if (microseconds < 0 || intoSecond < 0 || intoSecond >= kMicrosecondsPerSecond)
+      return Anew(microseconds);
+    const uint32_t milliseconds = static_cast<uint32_t>(intoSecond) / 1000;
+    std::memcpy(text_ + length_ - 3, kMillisecondDigits[milliseconds].data(), 3);
     return std::string_view(text_, length_);
   }
 
  private:
+  static constexpr int64_t kMicrosecondsPerSecond = 1000000;
   std::string_view Anew(int64_t microseconds);
 
-  int64_t second_ = -1;
+  int64_t secondStart_ = -kMicrosecondsPerSecond;  // the microseconds of the text's whole second
   char text_[kClockTextRoom];
   size_t length_ = 0;
 };

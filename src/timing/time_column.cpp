@@ -104,19 +104,14 @@ void TimedRows::BeginRows(const WindowModel&) {
 
 void TimedRows::Row(const std::string_view* cells, size_t count, const EventRecord& record) {
   if (!place_ || *place_ > count) return next_.Row(cells, count, record);
-  if (cells_.size() < count + 1) cells_.resize(count + 1);
-  std::string_view* out = cells_.data();
-  std::copy(cells, cells + *place_, out);
-  std::copy(cells + *place_, cells + count, out + *place_ + 1);
   // A tempo change at a row's tick does not move that row, so a time known for a tick stays.
-  if (map_.GivesTime() && record.tick != textTick_) {
+  if (record.tick != textTick_ && map_.GivesTime()) {
     const int64_t microseconds = map_.MicrosecondsAt(record.tick);
-    last_ = std::max(last_.value_or(0), microseconds);
+    last_ = std::max(last_, microseconds);
     textTick_ = record.tick;
     text_ = texts_.Of(microseconds);
   }
-  out[*place_] = text_;
-  next_.Row(out, count + 1, record);
+  next_.RowWithPlainCell(cells, count, *place_, text_, record);
 }
 
 void TimedRows::Tempo(int32_t tick, int32_t microsecondsPerQuarter) {
@@ -125,7 +120,7 @@ void TimedRows::Tempo(int32_t tick, int32_t microsecondsPerQuarter) {
 }
 
 void TimedRows::Finish() {
-  if (place_ && map_.GivesTime()) session_.window.lblLength = LengthLabel(last_.value_or(0));
+  if (place_ && map_.GivesTime()) session_.window.lblLength = LengthLabel(last_);
 }
 
 }  // namespace veltrix

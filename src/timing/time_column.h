@@ -48,8 +48,7 @@ class TimedRows final : public RowSink {
   RowSink& next_;
   std::optional<size_t> place_;  // of the Time cell, once the columns are known
   TempoMap map_;
-  std::vector<std::string_view> cells_;  // a row's cells with the Time cell
-  std::optional<int64_t> last_;          // the latest time of a row
+  int64_t last_ = 0;  // the latest time of a row
   // The time text of the last tick asked for: rows at one tick share it.
   int32_t textTick_ = -1;
   std::string_view text_;

@@ -44,28 +44,29 @@ uint32_t LoadHalf(const char* in) {
   return half;
 }
 
-// Copies the cell to `out` and tells whether it holds TAB, CR, LF or backslash. Most cells
-// are a few bytes long, so both are done in whole words (overlapping at the end) without
-// reading outside the cell and without a call.
-bool CopyTsvCell(char* out, std::string_view cell) {
+// Copies the cell to `out` and, with kFindSpecial, tells whether it holds TAB, CR, LF or
+// backslash. Most cells are a few bytes long, so both are done in whole words (overlapping at
+// the end) without reading outside the cell and without a call.
+template <bool kFindSpecial>
+[[gnu::always_inline]] inline bool CopyCell(char* out, std::string_view cell) {
   const char* in = cell.data();
   const size_t size = cell.size();
   if (size >= 8) {
     bool special = false;
     for (size_t at = 0; at + 8 <= size; at += 8) {
       uint64_t word = LoadWord(in + at);
-      special |= HasTsvSpecial(word);
+      if (kFindSpecial) special |= HasTsvSpecial(word);
       std::memcpy(out + at, &word, 8);
     }
     uint64_t last = LoadWord(in + size - 8);
     std::memcpy(out + size - 8, &last, 8);
-    return special || HasTsvSpecial(last);
+    return kFindSpecial && (special || HasTsvSpecial(last));
   }
   if (size >= 4) {
     uint32_t first = LoadHalf(in), last = LoadHalf(in + size - 4);
     std::memcpy(out, &first, 4);
     std::memcpy(out + size - 4, &last, 4);
-    return HasTsvSpecial(uint64_t{first} | uint64_t{last} << 32);
+    return kFindSpecial && HasTsvSpecial(uint64_t{first} | uint64_t{last} << 32);
   }
   if (size == 0) return false;
   // One to three bytes: the first, the middle and the last cover them all.
@@ -73,13 +74,15 @@ bool CopyTsvCell(char* out, std::string_view cell) {
   out[0] = a;
   out[size / 2] = b;
   out[size - 1] = c;
-  return kTsvSpecial[static_cast<unsigned char>(a)] || kTsvSpecial[static_cast<unsigned char>(b)] ||
-         kTsvSpecial[static_cast<unsigned char>(c)];
+  return kFindSpecial &&
+         (kTsvSpecial[static_cast<unsigned char>(a)] ||
+          kTsvSpecial[static_cast<unsigned char>(b)] || kTsvSpecial[static_cast<unsigned char>(c)]);
 }
 
 // Writes the cell with TAB, CR, LF and backslash escaped; `out` has room for twice its size.
-char* WriteTsvCell(char* out, std::string_view cell) {
-  if (!CopyTsvCell(out, cell)) return out + cell.size();
+// Kept inline in the row writers' loops: a call per cell costs some 3 % of a listing.
+[[gnu::always_inline]] inline char* WriteTsvCell(char* out, std::string_view cell) {
+  if (!CopyCell<true>(out, cell)) return out + cell.size();
   for (char c : cell) {
     switch (c) {
       case '\t':
@@ -169,6 +172,38 @@ void TableTextWriter::Row(const std::string_view* cells, size_t count) {
     if (c) *out++ = tsv ? '\t' : ',';
     if (c < count) out = tsv ? WriteTsvCell(out, cells[c]) : WriteCsvCell(out, cells[c]);
   }
+  if (!tsv) *out++ = '\r';
+  *out++ = '\n';
+  used_ = static_cast<size_t>(out - buffer_.data());
+}
+
+void TableTextWriter::RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                                       std::string_view plain) {
+  if (count + 1 > columns_ || place > count) {
+    // Cells beyond the header's are dropped; such a row is written the general way.
+    std::vector<std::string_view> row(cells, cells + count);
+    row.insert(row.begin() + static_cast<std::ptrdiff_t>(std::min(place, count)), plain);
+    return Row(row.data(), row.size());
+  }
+  const bool tsv = format_ == TableFormat::Tsv;
+  size_t bound = 3 * columns_ + 2 + plain.size();
+  for (size_t c = 0; c < count; ++c) bound += 2 * cells[c].size();
+  char* out = Room(bound);
+  // Each cell with a separator after it; the one after the last is taken back.
+  auto writeCells = [&](size_t from, size_t to) {
+    for (size_t c = from; c < to; ++c) {
+      out = tsv ? WriteTsvCell(out, cells[c]) : WriteCsvCell(out, cells[c]);
+      *out++ = tsv ? '\t' : ',';
+    }
+  };
+  writeCells(0, place);
+  CopyCell<false>(out, plain);
+  out += plain.size();
+  *out++ = tsv ? '\t' : ',';
+  writeCells(place, count);
+  --out;
+  // The header's further columns are empty.
+  for (size_t c = count + 1; c < columns_; ++c) *out++ = tsv ? '\t' : ',';
   if (!tsv) *out++ = '\r';
   *out++ = '\n';
   used_ = static_cast<size_t>(out - buffer_.data());
@@ -296,13 +331,36 @@ void JsonWindowWriter::Begin(const WindowModel& window) {
 }
 
 void JsonWindowWriter::Row(const std::string_view* cells, size_t count) {
+  BeginRow();
+  Cells(cells, count, true);
+  EndRow();
+}
+
+void JsonWindowWriter::RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                                        std::string_view plain) {
+  place = std::min(place, count);
+  BeginRow();
+  Cells(cells, place, true);
+  if (place) out_.push_back(',');
+  AppendJsonString(plain, out_);
+  Cells(cells + place, count - place, false);
+  EndRow();
+}
+
+void JsonWindowWriter::BeginRow() {
   if (!firstRow_) out_.push_back(',');
   firstRow_ = false;
   out_.append(rowBreak_).push_back('[');
+}
+
+void JsonWindowWriter::Cells(const std::string_view* cells, size_t count, bool first) {
   for (size_t c = 0; c < count; ++c) {
-    if (c) out_.push_back(',');
+    if (c || !first) out_.push_back(',');
     AppendJsonString(cells[c], out_);
   }
+}
+
+void JsonWindowWriter::EndRow() {
   out_.push_back(']');
   FlushIfFull();
 }

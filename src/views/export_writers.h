@@ -45,6 +45,10 @@ class TableTextWriter {
   TableTextWriter(TableFormat format, const TextSink& write);
   void Header(const std::vector<Column>& columns);
   void Row(const std::string_view* cells, size_t count);
+  // A row with `plain` before cell `place` (at most `count`), written without copying the
+  // cells into a new row. `plain` needs no escaping: no TAB, CR, LF, backslash, comma or quote.
+  void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                        std::string_view plain);
   void Flush();
 
  private:
@@ -66,10 +70,16 @@ class JsonWindowWriter {
   explicit JsonWindowWriter(const TextSink& write, const std::string_view* path = nullptr);
   void Begin(const WindowModel& window);
   void Row(const std::string_view* cells, size_t count);
+  // A row with `plain` before cell `place` (at most `count`), as TableTextWriter's.
+  void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                        std::string_view plain);
   void End(const WindowModel& window, const std::vector<std::string>& messages);
 
  private:
   void FlushIfFull();
+  void BeginRow();
+  void Cells(const std::string_view* cells, size_t count, bool first);
+  void EndRow();
 
   const TextSink& write_;
   const std::string_view* path_;

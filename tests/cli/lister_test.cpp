@@ -112,7 +112,7 @@ TEST(Lister, ExitStatusAndMessagesFollowTheOpenCommand) {
 }
 
 // veltrix-list writes a Midi listing's rows as they are made; the text must be the one the
-// whole window gives, whatever state the file leaves the window in.
+// whole window gives, whatever state the file leaves the window in, with the Time column too.
 TEST(Lister, StreamedListingEqualsTheWholeWindow) {
   testing::TempDir folder;
   builder::TrackBuilder track;
@@ -139,12 +139,14 @@ TEST(Lister, StreamedListingEqualsTheWholeWindow) {
     const std::string path = folder.File(name);
     builder::WriteFile(path, bytes);
     for (const char* format : {"tsv", "csv", "json"}) {
-      for (bool decode : {true, false}) {
+      for (int variant = 0; variant < 3; ++variant) {
+        const bool decode = variant != 1;
         ListerOptions options;
         options.file = path;
         options.format = format;
         options.decodeSysex = decode;
         options.markRunningStatus = !decode;
+        options.time = variant == 2;
         const ListerResult streamed = RunLister(options);
         std::string expected;
         const ListerResult kept =
@@ -153,9 +155,9 @@ TEST(Lister, StreamedListingEqualsTheWholeWindow) {
                            WriteWindow(options.format, window, messages,
                                        [&](std::string_view text) { expected.append(text); });
                          });
-        EXPECT_EQ(streamed.output, expected) << name << " " << format;
-        EXPECT_EQ(streamed.messages, kept.messages) << name << " " << format;
-        EXPECT_EQ(streamed.exitStatus, kept.exitStatus) << name << " " << format;
+        EXPECT_EQ(streamed.output, expected) << name << " " << format << " " << variant;
+        EXPECT_EQ(streamed.messages, kept.messages) << name << " " << format << " " << variant;
+        EXPECT_EQ(streamed.exitStatus, kept.exitStatus) << name << " " << format << " " << variant;
       }
     }
   }

@@ -89,6 +89,42 @@ TEST(TableTextWriter, LinesTakeTheHeadersCellCountAndLongCellsStayWhole) {
   EXPECT_EQ(text.compare(4 + 100'000 * 4, huge.size(), huge), 0);
 }
 
+// A cell put in while writing gives the line of the row with the cell in its place: at every
+// place, of every length around the word sizes, under headers wider, as wide and narrower.
+TEST(TableTextWriter, PlainCellPutInEqualsTheRowWithIt) {
+  const std::vector<std::string_view> cells = {"1", "a\tb", "", "0123456789", "x,\"y\""};
+  const std::string letters = "abcdefghijklmnopqrstuvwxyz";
+  for (size_t columns : {cells.size(), cells.size() + 1, cells.size() + 3}) {
+    std::vector<Column> header(columns, Column{"H", 0, Alignment::Left, ""});
+    for (size_t place = 0; place <= cells.size(); ++place) {
+      for (size_t length : {0, 1, 3, 4, 7, 8, 9, 15, 16, 17}) {
+        const std::string_view plain(letters.data(), length);
+        std::vector<std::string_view> row = cells;
+        row.insert(row.begin() + static_cast<std::ptrdiff_t>(place), plain);
+        for (TableFormat format : {TableFormat::Tsv, TableFormat::Csv}) {
+          std::string out;
+          const TextSink write = [&](std::string_view text) { out.append(text); };
+          TableTextWriter writer(format, write);
+          writer.Header(header);
+          writer.RowWithPlainCell(cells.data(), cells.size(), place, plain);
+          writer.Flush();
+          EXPECT_EQ(out, Table(format, header, {row})) << columns << " " << place << " " << length;
+        }
+        std::string inserted, whole;
+        const TextSink writeInserted = [&](std::string_view text) { inserted.append(text); };
+        const TextSink writeWhole = [&](std::string_view text) { whole.append(text); };
+        JsonWindowWriter json(writeInserted), expected(writeWhole);
+        json.RowWithPlainCell(cells.data(), cells.size(), place, plain);
+        expected.Row(row.data(), row.size());
+        WindowModel window;
+        json.End(window, {});
+        expected.End(window, {});
+        EXPECT_EQ(inserted, whole) << place << " " << length;
+      }
+    }
+  }
+}
+
 // Ill-formed UTF-8 becomes U+FFFD, one for each maximal subpart, as the Unicode Standard's
 // own example (its table 3-8) shows; well-formed sequences at the edges of each length pass.
 TEST(JsonString, IsAlwaysValidUtf8) {
