@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,7 +76,11 @@ struct WindowModel {
   std::string LblTicksPerQtrNote;
   std::string lblTracklength;
   std::string lblWarning;
-  std::string lblLength;   // "Length: m:ss" with the Time Column option, else empty
+  std::string lblLength;  // "Length: m:ss" with the Time Column option, else empty
+  // The time of the last event of the latest Midi listing, in microseconds, whatever the
+  // option: the length label of every view comes from it. Nothing when the division gives no
+  // time or the listing failed.
+  std::optional<int64_t> songMicroseconds;
   std::string statusText;  // StatusBar1, panel 1
 
   std::array<bool, 4> viewPressed{};  // Viewbar buttons Midi, Casm, Ots, Mfd

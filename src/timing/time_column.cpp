@@ -41,6 +41,21 @@ void RestoreWalkOrder(WindowModel& window) {
   window.PermuteRows(order);
 }
 
+// The time of the latest event of the Midi listing the window holds: the one at the largest
+// tick, as the ticks of a track never go down.
+std::optional<int64_t> SongMicroseconds(const Session& session) {
+  const EventIndex& events = session.window.events;
+  if (events.view() != "Midi") return std::nullopt;
+  const EventTimes times(session.image, events);
+  if (!times.GivesTime()) return std::nullopt;
+  const EventRecord* last = nullptr;
+  for (size_t row = 0; row < events.size(); ++row) {
+    const EventRecord* record = events.Of(row);
+    if (record && (!last || record->tick > last->tick)) last = record;
+  }
+  return last ? times.Of(*last) : 0;
+}
+
 }  // namespace
 
 std::optional<size_t> TimeColumnPlace(const WindowModel& window) {
@@ -54,7 +69,10 @@ std::optional<size_t> TimeColumnPlace(const WindowModel& window) {
 bool AddTimeColumn(Session& session) {
   WindowModel& window = session.window;
   const std::string view = window.PressedView();
-  if (view == "Midi") window.lblLength.clear();
+  if (view == "Midi") window.songMicroseconds = SongMicroseconds(session);
+  window.lblLength = window.options.TimeColumn && window.songMicroseconds
+                         ? LengthLabel(*window.songMicroseconds)
+                         : std::string();
   if (!window.options.TimeColumn || window.events.view() != view) return false;
   const std::optional<size_t> place = TimeColumnPlace(window);
   if (!place || window.events.size() != window.rows.size()) return false;
@@ -67,19 +85,16 @@ bool AddTimeColumn(Session& session) {
   timed.Reserve(window.rows.size());
   std::vector<std::string_view> cells(columns + 1);
   char text[kClockTextRoom];
-  int64_t last = 0;
   for (size_t row = 0; row < window.rows.size(); ++row) {
     window.rows.CellsOf(row, cells.data());
     std::move_backward(cells.begin() + *place, cells.end() - 1, cells.end());
     const int64_t microseconds = times.GivesTime() ? times.Of(*window.events.Of(row)) : 0;
-    last = std::max(last, microseconds);
     cells[*place] = times.GivesTime() ? std::string_view(text, FormatClock(text, microseconds))
                                       : std::string_view();
     timed.AddRow(cells.data(), cells.size());
   }
   window.rows = std::move(timed);
   window.columns.insert(window.columns.begin() + static_cast<std::ptrdiff_t>(*place), TimeColumn());
-  if (view == "Midi" && times.GivesTime()) window.lblLength = LengthLabel(last);
   window.FitColumns(true);
   return true;
 }
@@ -120,7 +135,9 @@ void TimedRows::Tempo(int32_t tick, int32_t microsecondsPerQuarter) {
 }
 
 void TimedRows::Finish() {
-  if (place_ && map_.GivesTime()) session_.window.lblLength = LengthLabel(last_);
+  if (!place_ || !map_.GivesTime()) return;
+  session_.window.songMicroseconds = last_;
+  session_.window.lblLength = LengthLabel(last_);
 }
 
 }  // namespace veltrix

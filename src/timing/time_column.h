@@ -21,10 +21,11 @@ namespace veltrix {
 // The place of the Time column in the window's columns; nothing in a view without one.
 std::optional<size_t> TimeColumnPlace(const WindowModel& window);
 
-// Adds the Time column to the Midi or Ots listing the window holds, from its event index,
-// and sets the length label of a Midi listing. When the list was sorted its rows are put
-// back in the walk's order, as the sort before the column's arrival may have used another
-// column: sort them again. True when the column was added.
+// Adds the Time column to the Midi or Ots listing the window holds, from its event index.
+// After a Midi listing it records the song's length whatever the option; with the option on
+// the length label shows it in every view, with it off the label is empty. When the list was
+// sorted its rows are put back in the walk's order, as the sort before the column's arrival
+// may have used another column: sort them again. True when the column was added.
 bool AddTimeColumn(Session& session);
 
 // getMidiList with the Time column when the option is on, sorted as the list's setting says.

@@ -11,6 +11,7 @@
 #include "shell/open_command.h"
 #include "support/test_support.h"
 #include "timing/clock_text.h"
+#include "views/select_view.h"
 
 namespace veltrix {
 namespace {
@@ -184,6 +185,24 @@ TEST(ClockTimes, AListSortedBeforeTheColumnArrivesIsSortedByTheSameColumnAfter) 
   EXPECT_EQ(session.window.rows.Cell(1, 3), "1:00:00.000");
   // The index follows its rows.
   EXPECT_EQ(session.window.events.Of(1)->first, std::stoi(session.window.rows.Row(1)[0]));
+}
+
+// The option turned on in another view than Midi shows the song's length there at once, as
+// the window lists the view again on the toggle.
+TEST(ClockTimes, TheLengthShowsInEveryViewOnceTheOptionIsOn) {
+  testing::TempDir dir;
+  builder::WriteFile(dir.File("hour.mid"), ClockSortFile());
+  Session session;
+  ASSERT_EQ(OpenFile(session, dir.File("hour.mid")), OpenOutcome::Listed);
+  EXPECT_EQ(session.window.lblLength, "");
+  for (const char* view : {"Ots", "Casm", "Mfd", "Midi"}) {
+    session.window.options.TimeColumn = true;
+    SelectView(session, view);
+    EXPECT_EQ(session.window.lblLength, "Length: 1:00:00") << view;
+    session.window.options.TimeColumn = false;
+    SelectView(session, view);
+    EXPECT_EQ(session.window.lblLength, "") << view;
+  }
 }
 
 }  // namespace
