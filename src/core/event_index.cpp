@@ -9,6 +9,7 @@ void EventIndex::Start(std::string view, int32_t ticksPerQuarter) {
   division_ = ticksPerQuarter > 0 ? ticksPerQuarter : 0;
   records_ = {};
   tempos_.clear();
+  latestTick_ = INT32_MIN;
 }
 
 void EventIndex::Permute(const std::vector<uint32_t>& order) {

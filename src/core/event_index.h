@@ -1,7 +1,9 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,7 +46,14 @@ class EventIndex {
     return row < records_.size() ? &records_[row] : nullptr;
   }
 
-  void Add(const EventRecord& record) { records_.push_back(record); }
+  void Add(const EventRecord& record) {
+    records_.push_back(record);
+    if (record.tick > latestTick_) latestTick_ = record.tick;
+  }
+  // The largest tick of the records, whatever their order; nothing without records.
+  std::optional<int32_t> LatestTick() const {
+    return records_.empty() ? std::nullopt : std::optional<int32_t>(latestTick_);
+  }
   // A tempo change at `tick` of track `otsTrack` (0 in the Midi view), in the walk's order.
   void AddTempo(int32_t tick, int32_t microsecondsPerQuarter, int16_t otsTrack = 0) {
     tempos_.push_back({tick, microsecondsPerQuarter, otsTrack});
@@ -61,6 +70,7 @@ class EventIndex {
   std::deque<EventRecord> records_;
   std::vector<TempoChange> tempos_;
   int32_t division_ = 0;  // ticks per quarter note; 0 when the listing gives no time
+  int32_t latestTick_ = INT32_MIN;
 };
 
 }  // namespace veltrix

@@ -13,4 +13,16 @@ void RowSink::RowWithPlainCell(const std::string_view* cells, size_t count, size
   Row(row.data(), row.size(), record);
 }
 
+void WindowRows::RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                                  std::string_view plain, const EventRecord& record) {
+  // The cells of a listing's row fit on the stack: no allocation per row.
+  std::array<std::string_view, 16> row;
+  if (count + 1 > row.size()) return RowSink::RowWithPlainCell(cells, count, place, plain, record);
+  place = std::min(place, count);
+  std::copy(cells, cells + place, row.begin());
+  row[place] = plain;
+  std::copy(cells + place, cells + count, row.begin() + static_cast<std::ptrdiff_t>(place) + 1);
+  window_.AddEventRow(row.data(), count + 1, record);
+}
+
 }  // namespace veltrix

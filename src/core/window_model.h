@@ -135,6 +135,8 @@ class WindowRows final : public RowSink {
   void Row(const std::string_view* cells, size_t count, const EventRecord& record) override {
     window_.AddEventRow(cells, count, record);
   }
+  void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
+                        std::string_view plain, const EventRecord& record) override;
   void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
     window_.events.AddTempo(tick, microsecondsPerQuarter);
   }

@@ -175,6 +175,10 @@ void getMidiList(Session& session) {
   ListMidi(session, rows);
 }
 
+void getMidiListThrough(Session& session, RowSink& rows) {
+  ListMidi(session, rows);
+}
+
 void getMidiList(Session& session, RowSink& rows) {
   if (!session.window.sort.sorted) return ListMidi(session, rows);
   WindowRows kept(session.window);

@@ -19,6 +19,10 @@ void getMidiList(Session& session);
 // and then handed to `rows` in their sorted order, and the window keeps none of them.
 void getMidiList(Session& session, RowSink& rows);
 
+// getMidiList with the rows passing through `rows` on their way: `rows` adds to each row and
+// hands it to the window's rows, which are then sorted and labelled as getMidiList's.
+void getMidiListThrough(Session& session, RowSink& rows);
+
 // The length of the first track chunk as the listing walks it: the header's field, or the
 // rest of the file when the field is too large for the walk's arithmetic.
 int32_t FirstTrackLength(const FileImage& image);

@@ -48,12 +48,8 @@ std::optional<int64_t> SongMicroseconds(const Session& session) {
   if (events.view() != "Midi") return std::nullopt;
   const EventTimes times(session.image, events);
   if (!times.GivesTime()) return std::nullopt;
-  const EventRecord* last = nullptr;
-  for (size_t row = 0; row < events.size(); ++row) {
-    const EventRecord* record = events.Of(row);
-    if (record && (!last || record->tick > last->tick)) last = record;
-  }
-  return last ? times.Of(*last) : 0;
+  const std::optional<int32_t> tick = events.LatestTick();
+  return tick ? times.Of(EventRecord{0, 0, *tick, 0, 0, 0}) : 0;
 }
 
 }  // namespace
@@ -69,13 +65,13 @@ std::optional<size_t> TimeColumnPlace(const WindowModel& window) {
 bool AddTimeColumn(Session& session) {
   WindowModel& window = session.window;
   const std::string view = window.PressedView();
-  if (view == "Midi") window.songMicroseconds = SongMicroseconds(session);
   window.lblLength = window.options.TimeColumn && window.songMicroseconds
                          ? LengthLabel(*window.songMicroseconds)
                          : std::string();
   if (!window.options.TimeColumn || window.events.view() != view) return false;
   const std::optional<size_t> place = TimeColumnPlace(window);
   if (!place || window.events.size() != window.rows.size()) return false;
+  if (*place < window.columns.size() && window.columns[*place].header == "Time") return false;
 
   if (window.sort.sorted) RestoreWalkOrder(window);
   const EventTimes times(session.image, window.events);
@@ -100,8 +96,18 @@ bool AddTimeColumn(Session& session) {
 }
 
 void ListMidiView(Session& session) {
-  getMidiList(session);
-  if (AddTimeColumn(session)) ApplyListSort(session.window);
+  WindowModel& window = session.window;
+  if (!window.options.TimeColumn) {
+    getMidiList(session);
+    window.songMicroseconds = SongMicroseconds(session);
+    window.lblLength.clear();
+    return;
+  }
+  // The Time cells are added as the rows are made, so the rows are never copied.
+  WindowRows kept(window);
+  TimedRows timed(session, kept);
+  getMidiListThrough(session, timed);
+  timed.Finish();
 }
 
 TimedRows::TimedRows(Session& session, RowSink& next)
@@ -111,9 +117,11 @@ void TimedRows::BeginRows(const WindowModel&) {
   WindowModel& window = session_.window;
   window.lblLength.clear();
   place_ = TimeColumnPlace(window);
-  if (place_)
+  if (place_) {
     window.columns.insert(window.columns.begin() + static_cast<std::ptrdiff_t>(*place_),
                           TimeColumn());
+    window.rows.SetColumnCount(window.columns.size());
+  }
   next_.BeginRows(window);
 }
 
@@ -135,9 +143,9 @@ void TimedRows::Tempo(int32_t tick, int32_t microsecondsPerQuarter) {
 }
 
 void TimedRows::Finish() {
-  if (!place_ || !map_.GivesTime()) return;
-  session_.window.songMicroseconds = last_;
-  session_.window.lblLength = LengthLabel(last_);
+  WindowModel& window = session_.window;
+  window.songMicroseconds = map_.GivesTime() ? std::optional<int64_t>(last_) : std::nullopt;
+  window.lblLength = place_ && window.songMicroseconds ? LengthLabel(last_) : std::string();
 }
 
 }  // namespace veltrix

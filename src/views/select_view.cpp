@@ -20,7 +20,7 @@ void SelectView(Session& session, std::string_view key) {
       if (key == "Casm") session.CasmRowCounter = 1;
       window.SetColumns(ColumnsOfView(key));
       if (key == "Midi") {
-        if (!window.fileName.empty()) getMidiList(session);
+        if (!window.fileName.empty()) ListMidiView(session);
       } else if (key == "Casm") {
         GetCasmInfo(session);
       } else if (key == "Ots") {
