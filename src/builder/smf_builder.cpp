@@ -27,7 +27,7 @@ void Append16(Bytes& out, uint16_t value) {
 }
 
 void Append(Bytes& out, std::string_view text) {
-  out.insert(out.end(), text.begin(), text.end());
+  for (char c : text) out.push_back(static_cast<uint8_t>(c));
 }
 
 void AppendTagged(Bytes& out, std::string_view tag, const Bytes& data,

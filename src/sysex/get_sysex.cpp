@@ -82,7 +82,8 @@ std::string ChordControlRoot(std::string_view byteText, std::string_view reserve
 std::string ChordControlText(std::string_view hex) {
   std::string text = ChordControlRoot(ByteText(hex, 4), "Reserved Chord ");
   text += ChordTypeName(ByteText(hex, 5));
-  if (ByteText(hex, 6) != "7F") text += "/" + ChordControlRoot(ByteText(hex, 6), "Reserved chord ");
+  if (ByteText(hex, 6) != "7F")
+    text.append("/").append(ChordControlRoot(ByteText(hex, 6), "Reserved chord "));
   return text;
 }
 

@@ -13,6 +13,13 @@ constexpr const char* kEntryForms =
     "Enter a measure (12, 12:3, 12:03:240), a time (1:23.5, 83.5s) or a file offset (#1234, "
     "0x4D2).";
 constexpr int64_t kLargest = int64_t{1} << 40;
+
+// "\"FIELD\" WHY " and the forms an entry may take.
+std::string Refusal(std::string_view field, std::string_view why) {
+  std::string text = "\"";
+  text.append(field).append("\" ").append(why).append(" ").append(kEntryForms);
+  return text;
+}
 constexpr uint8_t kMarkerType = 0x06;
 constexpr uint8_t kTimeSignatureType = 0x58;
 
@@ -66,7 +73,7 @@ std::optional<GoToPlace> ReadTime(std::string_view text, std::string& error) {
   }
   std::optional<int64_t> seconds = SecondsText(fields.back());
   if (!seconds) {
-    error = "\"" + std::string(fields.back()) + "\" is not a number of seconds. " + kEntryForms;
+    error = Refusal(fields.back(), "is not a number of seconds.");
     return std::nullopt;
   }
   if (fields.size() > 1 && *seconds >= 60 * 1000000) {
@@ -77,7 +84,7 @@ std::optional<GoToPlace> ReadTime(std::string_view text, std::string& error) {
   for (size_t f = fields.size() - 1; f-- > 0; scale *= 60) {
     std::optional<int64_t> value = WholeNumber(fields[f]);
     if (!value) {
-      error = "\"" + std::string(fields[f]) + "\" is not a whole number. " + kEntryForms;
+      error = Refusal(fields[f], "is not a whole number.");
       return std::nullopt;
     }
     if (f + 2 == fields.size() && fields.size() == 3 && *value >= 60) {
@@ -102,7 +109,7 @@ std::optional<GoToPlace> ReadMeasure(std::string_view text, std::string& error) 
   for (size_t f = 0; f < fields.size(); ++f) {
     std::optional<int64_t> value = WholeNumber(fields[f]);
     if (!value) {
-      error = "\"" + std::string(fields[f]) + "\" is not a whole number. " + kEntryForms;
+      error = Refusal(fields[f], "is not a whole number.");
       return std::nullopt;
     }
     parts[f] = *value;
