@@ -15,8 +15,7 @@ veltrix::Session& ListedSession(bool sorted) {
   static bool listedSorted = false;
   if (!session || listedSorted != sorted) {
     session = std::make_unique<veltrix::Session>();
-    session->image = veltrix::FileImage(veltrix::bench::LargeFormat0File(1000000));
-    session->window.fileName = "large.mid";
+    veltrix::bench::LoadGenerated(*session, veltrix::bench::LargeFormat0File(1000000));
     if (sorted) session->window.sort = {0, 5, true};  // by Command, ascending
     veltrix::getMidiList(*session);
     listedSorted = sorted;

@@ -15,8 +15,7 @@ void BM_ListLargeFile(benchmark::State& state) {
   auto bytes = veltrix::bench::LargeFormat0File(static_cast<uint32_t>(state.range(0)));
   for (auto _ : state) {
     veltrix::Session session;
-    session.image = veltrix::FileImage(bytes);
-    session.window.fileName = "large.mid";
+    veltrix::bench::LoadGenerated(session, bytes);
     veltrix::getMidiList(session);
     std::string out;
     veltrix::AppendTsv(session.window, out);
@@ -33,8 +32,7 @@ void BM_StreamLargeFile(benchmark::State& state) {
   const veltrix::TextSink count = [&](std::string_view text) { written += text.size(); };
   for (auto _ : state) {
     veltrix::Session session;
-    session.image = veltrix::FileImage(bytes);
-    session.window.fileName = "large.mid";
+    veltrix::bench::LoadGenerated(session, bytes);
     StreamedTsv stream(count);
     veltrix::getMidiList(session, stream);
     stream.writer.Flush();

@@ -24,8 +24,7 @@ void BM_StreamWithTime(benchmark::State& state) {
   const veltrix::TextSink count = [&](std::string_view text) { written += text.size(); };
   for (auto _ : state) {
     veltrix::Session session;
-    session.image = veltrix::FileImage(bytes);
-    session.window.fileName = "large.mid";
+    veltrix::bench::LoadGenerated(session, bytes);
     session.window.options.TimeColumn = timed;
     StreamedTsv stream(count);
     if (timed) {
@@ -51,8 +50,7 @@ void BM_WindowListingWithTime(benchmark::State& state) {
   auto bytes = veltrix::bench::LargeFormat0File(static_cast<uint32_t>(state.range(0)));
   for (auto _ : state) {
     veltrix::Session session;
-    session.image = veltrix::FileImage(bytes);
-    session.window.fileName = "large.mid";
+    veltrix::bench::LoadGenerated(session, bytes);
     session.window.options.TimeColumn = state.range(1) == 1;
     veltrix::ListMidiView(session);
     benchmark::DoNotOptimize(session.window.rows.size());
@@ -67,8 +65,7 @@ BENCHMARK(BM_WindowListingWithTime)
 // Each iteration sorts the whole list by Time, from the order of a sort by Command.
 void BM_SortMillionRowsByTime(benchmark::State& state) {
   veltrix::Session session;
-  session.image = veltrix::FileImage(veltrix::bench::LargeFormat0File(1000000));
-  session.window.fileName = "large.mid";
+  veltrix::bench::LoadGenerated(session, veltrix::bench::LargeFormat0File(1000000));
   session.window.options.TimeColumn = true;
   veltrix::ListMidiView(session);
   const size_t time = 3;

@@ -85,11 +85,15 @@ builder::Bytes LargeFormat1File(uint32_t events, int tracks, uint32_t seed) {
   return file.Build();
 }
 
+void LoadGenerated(Session& session, const builder::Bytes& bytes) {
+  session.image = FileImage(bytes);
+  session.window.fileName = "large.mid";
+}
+
 const WindowModel& ListedMillionEventWindow() {
   static const WindowModel window = [] {
     Session session;
-    session.image = FileImage(LargeFormat0File(1000000));
-    session.window.fileName = "large.mid";
+    LoadGenerated(session, LargeFormat0File(1000000));
     getMidiList(session);
     return session.window;
   }();
