@@ -57,6 +57,11 @@ class TrackReader {
            eventStart);
   }
   void AfterEndOfTrack();
+  void NoEndOfTrack() {
+    Report(Severity::Warning, "no-end-of-track",
+           "the track chunk ends at offset " + std::to_string(end_) + " without End of Track",
+           end_);
+  }
 
   const ByteView& file_;
   size_t pos_;
@@ -68,6 +73,7 @@ class TrackReader {
   bool afterMetaOrSysex_ = false;
   bool sysexOpen_ = false;  // a system-exclusive message waits for its F7 packets
   bool endOfTrack_ = false;
+  bool lost_ = false;  // the events could no longer be told apart: the rest is unread
   std::array<std::array<uint32_t, 128>, 16> sounding_{};
   std::array<std::array<size_t, 128>, 16> lastNoteOn_{};
   TrackFacts facts_;
@@ -232,12 +238,18 @@ TrackFacts TrackReader::Read() {
     if (status >= 0x80) {
       ++pos_;
     } else if (running_ == 0) {
+      // Without a status the event's length is unknown, so where the next event begins is
+      // too: whatever is read from here on is a guess, and each guess would be a finding.
+      // The rest of the track is left unread and said so once.
       Report(Severity::Error, "data-byte-without-status",
              "a data byte at offset " + std::to_string(pos_) +
-                 " where a status byte is needed (no running status in force)",
+                 " where a status byte is needed (no running status in force); the " +
+                 std::to_string(end_ - pos_) +
+                 " bytes from there to the end of the track chunk are not read, as their " +
+                 "events cannot be told apart",
              pos_);
-      ++pos_;  // read on from the next byte
-      continue;
+      lost_ = true;
+      break;
     } else {
       status = running_;
       if (afterMetaOrSysex_)
@@ -272,12 +284,17 @@ TrackFacts TrackReader::Read() {
   if (sysexOpen_)
     Report(Severity::Warning, "sysex-unterminated",
            "the last system-exclusive message of the track has no closing F7", pos_);
+  if (lost_) {
+    // Of an unread rest only its end tells: End of Track is its last three bytes.
+    if (!(end_ - pos_ >= 3 && *file_.At(end_ - 3) == 0xFF && *file_.At(end_ - 2) == 0x2F &&
+          *file_.At(end_ - 1) == 0x00))
+      NoEndOfTrack();
+    return std::move(facts_);  // which notes sound at the end is not known
+  }
   if (endOfTrack_) {
     AfterEndOfTrack();
   } else {
-    Report(Severity::Warning, "no-end-of-track",
-           "the track chunk ends at offset " + std::to_string(end_) + " without End of Track",
-           end_);
+    NoEndOfTrack();
   }
   for (size_t channel = 0; channel < 16; ++channel)
     for (size_t note = 0; note < 128; ++note)

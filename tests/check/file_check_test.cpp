@@ -229,6 +229,31 @@ TEST(CheckFile, RepeatedFaultsAreCountedNotKept) {
   EXPECT_NE(check.findings.back().message.find("900 more"), std::string::npos);
 }
 
+// After a data byte without status the events of the track cannot be told apart: one finding
+// says so instead of a guess at each later byte, End of Track is judged by the chunk's last
+// bytes, and the next track is read as usual.
+TEST(CheckFile, ATrackWhoseEventsAreLostIsReportedOnce) {
+  TrackBuilder lost;
+  lost.Tempo(0, 500000).Raw({0x00, 0x2A});  // delta 0, then a data byte
+  for (int i = 0; i < 50; ++i) lost.Raw({0x85, 0x3C, 0xC0, 0x10, 0x00, 0x81});
+  for (bool endOfTrack : {false, true}) {
+    TrackBuilder track = lost;
+    if (endOfTrack) track.EndOfTrack();
+    const Bytes file = SmfBuilder(1, 480)
+                           .Track(track)
+                           .Track(TrackBuilder().Event(10, {0x80, 0x3C, 0}).EndOfTrack())
+                           .Build();
+    const FileCheck check = CheckFile(file, "song.mid");
+    std::vector<std::string> codes;
+    for (const Finding& finding : check.findings) codes.emplace_back(finding.code);
+    std::vector<std::string> expected = {"data-byte-without-status", "no-end-of-track",
+                                         "note-off-without-note-on"};
+    if (endOfTrack) expected.erase(expected.begin() + 1);
+    EXPECT_EQ(codes, expected) << endOfTrack;
+    EXPECT_EQ(check.findings.back().track, 2);
+  }
+}
+
 // The real files damaged on purpose get the findings their bytes call for; the sound ones
 // get no error.
 TEST(CheckFile, RealFiles) {
