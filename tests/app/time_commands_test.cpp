@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QToolBar>
 
 #include "app_test_support.h"
 
@@ -77,6 +78,15 @@ class TimeCommandsTest : public QObject {
     ui.Trigger("mnuTimeColumn");
     QCOMPARE(ui.Headers(), plain);
     QVERIFY(!length->isVisible());
+
+    // Turned on in another view, the option shows the song's length there at once.
+    for (QAction* button : ui.window->findChild<QToolBar*>("Viewbar")->actions())
+      if (button->data().toString() == "Ots") button->trigger();
+    QCOMPARE(ui.PressedView(), QString("Ots"));
+    ui.Trigger("mnuTimeColumn");
+    QVERIFY(length->isVisible());
+    QCOMPARE(length->text(), QString("Length: 0:04"));
+    ui.Trigger("mnuTimeColumn");
   }
 };
 
