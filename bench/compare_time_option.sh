@@ -7,16 +7,13 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 events=${1:-1000000}
 build=${BUILD_DIR:-$here/build-bench}
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIX_BUILD_GUI=OFF \
-  -DVELTRIX_BUILD_TESTS=OFF -DVELTRIX_BUILD_BENCH=ON >/dev/null
-ninja -C "$build" veltrix-list veltrix-make-large >/dev/null
+. "$here/bench/best_time.sh"
+build_tools "$here" "$build"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 file="$work/large.mid"
 "$build/veltrix-make-large" "$file" "$events"
-
-. "$here/bench/best_time.sh"
 
 plain=$(best 5 "$build/veltrix-list" --format tsv "$file")
 timed=$(best 5 "$build/veltrix-list" --format tsv --time "$file")

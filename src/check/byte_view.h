@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -46,7 +47,11 @@ class ByteView {
     }
     return tag;
   }
-  std::span<const uint8_t> Span(size_t at, size_t count) const { return bytes_.subspan(at, count); }
+  // Up to `count` bytes from `at`: fewer where the bytes end first.
+  std::span<const uint8_t> Span(size_t at, size_t count) const {
+    if (at >= bytes_.size()) return {};
+    return bytes_.subspan(at, std::min(count, bytes_.size() - at));
+  }
 
  private:
   std::span<const uint8_t> bytes_;

@@ -42,6 +42,11 @@ inline constexpr std::array<const char*, 4> kViewKeys = {"Midi", "Casm", "Ots", 
 
 struct WindowModel;
 
+// Writes the cells with `plain` put in before cell `place` (taken as `count` when larger) to
+// `out`, which has room for count + 1, and returns count + 1.
+size_t PutCellIn(const std::string_view* cells, size_t count, size_t place, std::string_view plain,
+                 std::string_view* out);
+
 // Where the rows of a listing go as they are made: the window's row table with the event
 // index beside it, or a writer that puts them out at once (the lister) and keeps nothing.
 class RowSink {

@@ -68,10 +68,10 @@ bool AddTimeColumn(Session& session) {
   window.lblLength = window.options.TimeColumn && window.songMicroseconds
                          ? LengthLabel(*window.songMicroseconds)
                          : std::string();
-  if (!window.options.TimeColumn || window.events.view() != view) return false;
+  // A Midi listing gets its column while it is made (ListMidiView).
+  if (!window.options.TimeColumn || view != "Ots" || window.events.view() != view) return false;
   const std::optional<size_t> place = TimeColumnPlace(window);
   if (!place || window.events.size() != window.rows.size()) return false;
-  if (*place < window.columns.size() && window.columns[*place].header == "Time") return false;
 
   if (window.sort.sorted) RestoreWalkOrder(window);
   const EventTimes times(session.image, window.events);

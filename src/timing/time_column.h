@@ -21,14 +21,15 @@ namespace veltrix {
 // The place of the Time column in the window's columns; nothing in a view without one.
 std::optional<size_t> TimeColumnPlace(const WindowModel& window);
 
-// Adds the Time column to the Midi or Ots listing the window holds, from its event index.
-// After a Midi listing it records the song's length whatever the option; with the option on
-// the length label shows it in every view, with it off the label is empty. When the list was
-// sorted its rows are put back in the walk's order, as the sort before the column's arrival
-// may have used another column: sort them again. True when the column was added.
+// Sets the length label of the view the window shows: the song's length with the option on,
+// empty with it off. With the option on it adds the Time column to an Ots listing, from its
+// event index; when the list was sorted its rows are put back in the walk's order, as the
+// sort before the column's arrival may have used another column: sort them again. True when
+// the column was added. (A Midi listing gets its column as it is made: ListMidiView.)
 bool AddTimeColumn(Session& session);
 
-// getMidiList with the Time column when the option is on, sorted as the list's setting says.
+// getMidiList with the Time column when the option is on, its cells added as the rows are
+// made, sorted as the list's setting says; records the song's length whatever the option.
 void ListMidiView(Session& session);
 
 // A row sink that adds the Time cell to each row of a Midi listing and hands it on, for rows

@@ -181,9 +181,8 @@ void TableTextWriter::RowWithPlainCell(const std::string_view* cells, size_t cou
                                        std::string_view plain) {
   if (count + 1 > columns_ || place > count) {
     // Cells beyond the header's are dropped; such a row is written the general way.
-    std::vector<std::string_view> row(cells, cells + count);
-    row.insert(row.begin() + static_cast<std::ptrdiff_t>(std::min(place, count)), plain);
-    return Row(row.data(), row.size());
+    std::vector<std::string_view> row(count + 1);
+    return Row(row.data(), PutCellIn(cells, count, place, plain, row.data()));
   }
   const bool tsv = format_ == TableFormat::Tsv;
   size_t bound = 3 * columns_ + 2 + plain.size();

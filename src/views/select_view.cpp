@@ -29,7 +29,7 @@ void SelectView(Session& session, std::string_view key) {
       } else {
         GetMfdData(session);
       }
-      AddTimeColumn(session);
+      if (key != "Midi") AddTimeColumn(session);
       ApplyListSort(window);
       break;
     }
