@@ -12,6 +12,12 @@
 
 namespace veltrix {
 
+int64_t TicksPerMeasure(int numerator, int power, int64_t ticksPerQuarter) {
+  const double quarters = static_cast<double>(numerator) / (1 << power) / 0.25;
+  // nearbyint in the default rounding mode rounds a tie to the even neighbour.
+  return static_cast<int64_t>(std::nearbyint(quarters * static_cast<double>(ticksPerQuarter)));
+}
+
 namespace {
 
 // Offset of the first data byte from the 0xFF of a meta event with a one-byte length.
@@ -88,10 +94,8 @@ std::string TimeSignatureText(Session& session, MeasureState& measure) {
   // Only the first time signature of a walk lays out the measure grid.
   if (measure.ticksPerMeasure == 0) {
     if (numerator == 0) Raise(kDivisionByZero);
-    double quarters = static_cast<double>(numerator) / denominator / 0.25;
-    // nearbyint in the default rounding mode rounds a tie to the even neighbour.
     int32_t ticksPerMeasure =
-        CheckedInt32(static_cast<int64_t>(std::nearbyint(quarters * TicksPerQuarterNote(session))));
+        CheckedInt32(TicksPerMeasure(numerator, power, TicksPerQuarterNote(session)));
     measure.ticksPerMeasure = ticksPerMeasure;
     measure.ticksPerBeat = static_cast<int32_t>(CheckedDivide(ticksPerMeasure, numerator));
   }

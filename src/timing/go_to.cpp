@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <vector>
+
+#include "midi/meta_events.h"
 
 namespace veltrix {
 
@@ -172,9 +173,7 @@ std::optional<int64_t> TickOfMeasure(const Session& session, const GoToPlace& pl
     error = "The file's first Time Signature has no measure length.";
     return std::nullopt;
   }
-  const double quarters = static_cast<double>(numerator) / (1 << power) / 0.25;
-  const int64_t perMeasure =
-      static_cast<int64_t>(std::nearbyint(quarters * division.ticksPerQuarter));
+  const int64_t perMeasure = TicksPerMeasure(numerator, power, division.ticksPerQuarter);
   const int64_t perBeat = perMeasure / numerator;
   return (place.measure - 1) * perMeasure + (place.beat - 1) * perBeat + place.tick;
 }
