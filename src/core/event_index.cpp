@@ -4,9 +4,8 @@
 
 namespace veltrix {
 
-void EventIndex::Start(std::string view, int32_t ticksPerQuarter) {
+void EventIndex::Start(std::string view) {
   view_ = std::move(view);
-  division_ = ticksPerQuarter > 0 ? ticksPerQuarter : 0;
   records_ = {};
   tempos_.clear();
   latestTick_ = INT32_MIN;

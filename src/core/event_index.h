@@ -33,10 +33,9 @@ struct TempoChange {
 // empty for the other views.
 class EventIndex {
  public:
-  // Starts the index of a listing of `view` ("Midi", "Ots"); `ticksPerQuarter` is 0 when the
-  // listing has no time.
-  void Start(std::string view, int32_t ticksPerQuarter);
-  void Clear() { Start({}, 0); }
+  // Starts the index of a listing of `view` ("Midi", "Ots").
+  void Start(std::string view);
+  void Clear() { Start({}); }
 
   // The view the index was made for, empty for none.
   const std::string& view() const { return view_; }
@@ -69,7 +68,6 @@ class EventIndex {
   // grows by the records alone.
   std::deque<EventRecord> records_;
   std::vector<TempoChange> tempos_;
-  int32_t division_ = 0;  // ticks per quarter note; 0 when the listing gives no time
   int32_t latestTick_ = INT32_MIN;
 };
 

@@ -41,13 +41,6 @@ size_t PositionText(char* out, int32_t ticks, const MeasureState& measure) {
   return at;
 }
 
-// The ticks per quarter note of the header, 0 when it gives none (0, negative or SMPTE).
-int32_t TicksPerQuarter(const FileImage& image) {
-  if (image.FileLength() < kDivisionOffset + 2) return 0;
-  const int16_t division = static_cast<int16_t>(image.BigEndian16(kDivisionOffset));
-  return division > 0 ? division : 0;
-}
-
 void LayOutColumns(WindowModel& window) {
   window.viewPressed = {true, false, false, false};
   std::vector<Column> columns = MidiColumns();
@@ -63,7 +56,7 @@ void Walk(Session& session, RowSink& rows) {
   session.TrackLength = FirstTrackLength(session.image);
   window.progressMax = int64_t{session.TrackLength} + 100;
   window.listVisible = false;
-  window.events.Start("Midi", TicksPerQuarter(session.image));
+  window.events.Start("Midi");
 
   WalkState state;
   WalkedEvent event;
@@ -165,7 +158,7 @@ void HandOver(WindowModel& window, RowSink& rows) {
     rows.Row(cells.data(), cells.size(), record ? *record : EventRecord{});
   }
   window.rows.SetColumnCount(window.columns.size());
-  window.events.Start(window.events.view(), 0);
+  window.events.Start(window.events.view());
 }
 
 }  // namespace

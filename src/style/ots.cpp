@@ -18,7 +18,7 @@ class OtsWalk {
   explicit OtsWalk(Session& session) : session_(session), window_(session.window) {}
 
   void Run() {
-    window_.events.Start("Ots", 0);
+    window_.events.Start("Ots");
     std::optional<OtsSection> section = LocateOts(session_);
     if (!section) return;
     int64_t position = section->dataStart;

@@ -15,7 +15,7 @@ check::Finding At(int64_t offset, int64_t tick) {
 TEST(RowOfFinding, ByOffsetInTheFileByTickInAMergedCopy) {
   // Rows in list order (sorted descending by tick), each with its bytes and tick.
   EventIndex index;
-  index.Start("Midi", 480);
+  index.Start("Midi");
   index.Add({40, 44, 960, 0x90, 0, 0});
   index.Add({30, 33, 480, 0x90, 0, 0});
   index.Add({26, 29, 480, 0xC0, 0, 0});
