@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,15 +33,6 @@ std::optional<ShownRows> ShownTableRows(const MainWindow& window) {
   return rows;
 }
 
-void ShowRow(MainWindow& window, size_t row) {
-  QTableView* list = window.listView();
-  const QModelIndex index = list->model()->index(static_cast<int>(row), 0);
-  if (!index.isValid()) return;
-  list->selectionModel()->setCurrentIndex(
-      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  list->scrollTo(index);
-}
-
 QString GoTo(MainWindow& window, const QString& entry) {
   std::string error;
   const std::optional<GoToPlace> place = ReadGoToEntry(entry.toStdString(), error);
@@ -51,7 +41,7 @@ QString GoTo(MainWindow& window, const QString& entry) {
   const std::optional<size_t> row =
       FirstRowAtOrAfter(window.session(), *place, error, shown ? &*shown : nullptr);
   if (!row) return QString::fromStdString(error);
-  ShowRow(window, *row);
+  window.SelectListRow(static_cast<int32_t>(*row) + 1);
   return {};
 }
 
@@ -62,7 +52,7 @@ void JumpToMarker(MainWindow& window, bool forward) {
   const std::optional<ShownRows> shown = ShownTableRows(window);
   const std::optional<size_t> row =
       MarkerRow(window.session(), from, forward, shown ? &*shown : nullptr);
-  if (row) ShowRow(window, *row);
+  if (row) window.SelectListRow(static_cast<int32_t>(*row) + 1);
 }
 
 // The list moves its current row on Ctrl+Up and Ctrl+Down itself, before a window shortcut

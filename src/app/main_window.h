@@ -91,6 +91,8 @@ class MainWindow : public QMainWindow {
   void AboutCommand();
   AboutDialog* aboutBox() const;
 
+  // Selects list row `row` (from 1, in the list's order) and scrolls it into view.
+  void SelectListRow(int32_t row);
   // Opens a file dropped on the window as the Open command opens the chosen file.
   void OpenDroppedFile(const QString& path);
   // Options > Export...: writes the rows shown to a new TSV, CSV or JSON file.
@@ -148,7 +150,6 @@ class MainWindow : public QMainWindow {
   // Places every control for its text and the client size (labels never cut off).
   void LayoutControls();
   void ShowSortIndicator();
-  void SelectListRow(int32_t row);
   void RunSearch(bool exactMatch);
   void BuildExtras();
   void ShowFilterStatus();
