@@ -76,9 +76,7 @@ std::string CheckTableLines(TableFormat format, std::string_view path,
   std::string text;
   const TextSink into = [&](std::string_view part) { text.append(part); };
   TableTextWriter table(format, into);
-  table.Header(kFindingColumns);
-  table.Flush();
-  text.clear();  // the header line is written once, before the first file
+  table.SetColumnCount(kFindingColumns.size());  // the header line comes once, before all files
   for (const check::Finding& finding : check.findings) {
     const std::string offset = Known(finding.offset), track = Known(finding.track),
                       tick = Known(finding.tick);

@@ -145,18 +145,24 @@ void WriteTable(const WindowModel& window, TableFormat format, const TextSink& w
 }  // namespace
 
 TableTextWriter::TableTextWriter(TableFormat format, const TextSink& write)
-    : format_(format), write_(write), buffer_(2 * kPieceSize) {}
+    : format_(format), write_(write) {}
 
 char* TableTextWriter::Room(size_t bound) {
   if (used_ + bound > buffer_.size()) {
-    Flush();
+    // The buffer grows with the text up to two pieces, so the short table of a small file or
+    // of a file's findings does not take (and clear) two megabytes; from there it is handed
+    // on whenever it is full.
+    if (buffer_.size() < 2 * kPieceSize)
+      buffer_.resize(
+          std::min(std::max({2 * buffer_.size(), used_ + bound, size_t{4096}}), 2 * kPieceSize));
+    if (used_ + bound > buffer_.size()) Flush();
     if (bound > buffer_.size()) buffer_.resize(bound);
   }
   return buffer_.data() + used_;
 }
 
 void TableTextWriter::Header(const std::vector<Column>& columns) {
-  columns_ = columns.size();
+  SetColumnCount(columns.size());
   std::vector<std::string_view> headers;
   for (const Column& column : columns) headers.push_back(column.header);
   Row(headers.data(), headers.size());

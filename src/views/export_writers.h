@@ -44,6 +44,8 @@ class TableTextWriter {
  public:
   TableTextWriter(TableFormat format, const TextSink& write);
   void Header(const std::vector<Column>& columns);
+  // Lines of `columns` cells without a header line: the rest of a table begun elsewhere.
+  void SetColumnCount(size_t columns) { columns_ = columns; }
   void Row(const std::string_view* cells, size_t count);
   // A row with `plain` before cell `place` (at most `count`), written without copying the
   // cells into a new row. `plain` needs no escaping: no TAB, CR, LF, backslash, comma or quote.
