@@ -102,7 +102,8 @@ FileCheck CheckFile(std::span<const uint8_t> bytes, std::string_view name) {
     sink.Finish();
     return check;
   }
-  const bool style = IsStyleName(name) || file.Find("CASM", header->firstChunk).has_value();
+  const std::optional<size_t> casm = file.Find("CASM", header->firstChunk);
+  const bool style = IsStyleName(name) || casm.has_value();
 
   std::vector<TrackPlace> tracks;
   size_t at = header->firstChunk;
@@ -164,7 +165,7 @@ FileCheck CheckFile(std::span<const uint8_t> bytes, std::string_view name) {
         "a format-0 file holds " + std::to_string(tracks.size()) + " tracks; it should hold one",
         8));
   if (style && !tracks.empty())
-    CheckStyleSections(file, tracks.front().end, tracks.front().facts, sink);
+    CheckStyleSections(file, casm, tracks.front().end, tracks.front().facts, sink);
   sink.Finish();
 
   // Measure:Beat:Tick of each finding in a track, from the time signatures that govern it:

@@ -127,9 +127,8 @@ void CheckMusicFinder(const ByteView& file, size_t from, FindingsSink& sink) {
 
 }  // namespace
 
-void CheckStyleSections(const ByteView& file, size_t trackEnd, const TrackFacts& style,
-                        FindingsSink& sink) {
-  const std::optional<size_t> casm = file.Find("CASM", 14);
+void CheckStyleSections(const ByteView& file, std::optional<size_t> casm, size_t trackEnd,
+                        const TrackFacts& style, FindingsSink& sink) {
   if (!casm) {
     Report(sink, Severity::Error, "no-casm",
            "no CASM section: a keyboard cannot play the file as a style", trackEnd);
