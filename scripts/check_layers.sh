@@ -5,11 +5,12 @@
 # The builder and the conversion library stand apart and may be used by no layer but their own.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/../src" && pwd)
-layers=(core yamaha sysex midi style timing check views shell app cli manual)
+layers=(core yamaha universal sysex midi style timing check views shell lyrics overview app cli manual)
 rank() {
   case $1 in
-    core) echo 0 ;; yamaha) echo 1 ;; sysex) echo 2 ;; midi) echo 3 ;; style) echo 4 ;;
-    timing) echo 5 ;; check) echo 6 ;; views) echo 7 ;; shell) echo 8 ;; app | cli | manual) echo 9 ;;
+    core) echo 0 ;; yamaha) echo 1 ;; universal) echo 2 ;; sysex) echo 3 ;; midi) echo 4 ;;
+    style) echo 5 ;; timing) echo 6 ;; check) echo 7 ;; views) echo 8 ;; shell) echo 9 ;;
+    lyrics) echo 10 ;; overview) echo 11 ;; app | cli | manual) echo 12 ;;
     *) echo -1 ;;
   esac
 }
