@@ -20,6 +20,7 @@
 #include "app/main_window.h"
 #include "app/problems_pane.h"
 #include "app/row_table_model.h"
+#include "app/universal_option.h"
 #include "check/file_check.h"
 #include "core/file_image.h"
 #include "shell/open_command.h"
@@ -79,6 +80,7 @@ void MainWindow::BuildExtras() {
   options->addAction(problems);
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
   AddTimeCommands(*this);
+  AddUniversalDecodeOption(*this);
 }
 
 // ---- Filter ----
