@@ -43,6 +43,17 @@ MessageFamily FamilyOf(const MessageBytes& message) {
   return MessageFamily::Other;
 }
 
+std::optional<std::string_view> DataRequestName(const MessageBytes& message) {
+  if (IsGsDataRequest(message)) return "GS data request";
+  if (!message.Is(0, 0x7E)) return std::nullopt;
+  // 7E cc 06 01, 7E cc 03, 7E cc 07 03, 7E cc 08 00
+  if (message.Is(2, 0x06) && message.Is(3, 0x01)) return "identity request";
+  if (message.Is(2, 0x03)) return "sample dump request";
+  if (message.Is(2, 0x07) && message.Is(3, 0x03)) return "file dump request";
+  if (message.Is(2, 0x08) && message.Is(3, 0x00)) return "tuning dump request";
+  return std::nullopt;
+}
+
 std::string_view FamilyName(MessageFamily family) {
   return kFamilyNames[static_cast<size_t>(family)];
 }

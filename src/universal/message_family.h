@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "universal/message_bytes.h"
@@ -27,5 +28,9 @@ enum class MessageFamily : uint8_t {
 MessageFamily FamilyOf(const MessageBytes& message);
 // "GM System On", "GS Reset", "Universal Real Time", "Other", ...
 std::string_view FamilyName(MessageFamily family);
+
+// The name of a message that asks a device to send data back ("GS data request", "identity
+// request", ...); nothing for any other message.
+std::optional<std::string_view> DataRequestName(const MessageBytes& message);
 
 }  // namespace veltrix::universal
