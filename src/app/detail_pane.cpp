@@ -22,6 +22,8 @@ QString DetailText(const EventDetail& detail) {
     text += QString::fromLatin1(HexDumpLineText(line).c_str()) + u'\n';
   text += u'\n';
   text += DisplayText(detail.command);
+  if (!detail.decoded.empty() && detail.decoded != detail.command)
+    text += u'\n' + QString::fromStdString(detail.decoded);
   return text;
 }
 

@@ -20,6 +20,7 @@
 #include "app/main_window.h"
 #include "app/problems_pane.h"
 #include "app/row_table_model.h"
+#include "app/universal_option.h"
 #include "shell/open_command.h"
 #include "views/row_filter.h"
 #include "views/select_view.h"
@@ -60,6 +61,7 @@ void MainWindow::BuildExtras() {
   AddDock(problemsPane_);
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
   AddTimeCommands(*this);
+  AddUniversalDecodeOption(*this);
 }
 
 // ---- Filter ----

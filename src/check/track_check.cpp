@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "check/sysex_check.h"
+
 namespace veltrix::check {
 
 namespace {
@@ -151,6 +153,9 @@ bool TrackReader::SystemExclusive(uint8_t status, size_t eventStart) {
                  " has no closing F7",
              eventStart);
     sysexOpen_ = !closed;
+    for (Finding& found : SysexFindings(file_.Span(pos_, *length), pos_, eventStart))
+      Report(found.severity, found.code, std::move(found.message),
+             static_cast<size_t>(found.offset));
   } else if (sysexOpen_) {
     Report(Severity::Note, "sysex-continued",
            "a system-exclusive message continues in an F7 packet at offset " +

@@ -66,6 +66,8 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
       options.check = true;
     } else if (argument == "--no-decode-sysex") {
       options.decodeSysex = false;
+    } else if (argument == "--decode-universal") {
+      options.decodeUniversal = true;
     } else if (argument == "--mark-running-status") {
       options.markRunningStatus = true;
     } else if (argument == "--time") {
@@ -117,6 +119,7 @@ ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
   session.codePage = CodePage(options.codePage);
   session.window.options.DecodeSysex = options.decodeSysex;
   session.window.options.MarkRunningStatus = options.markRunningStatus;
+  session.window.options.DecodeUniversal = options.decodeUniversal;
   session.window.options.TimeColumn = options.time;
   session.ConnectMessages([&](const std::string& text) { result.messages.push_back(text); });
 

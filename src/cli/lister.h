@@ -22,6 +22,7 @@ struct ListerOptions {
   std::string view = "Midi";
   bool decodeSysex = true;
   bool markRunningStatus = false;
+  bool decodeUniversal = false;
   bool time = false;           // --time: the Time column and the song's length
   std::string format = "tsv";  // tsv, csv, json or jsonl
   std::string codePage = "WINDOWS-1252";

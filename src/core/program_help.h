@@ -46,6 +46,7 @@ inline constexpr char kListerHelp[] =
     "\n"
     "  --view midi|casm|ots|mfd    the view to show (default midi)\n"
     "  --no-decode-sysex           show system-exclusive and sequencer-specific data as hex\n"
+    "  --decode-universal          show GM, GS and universal system-exclusive messages as text\n"
     "  --mark-running-status       append * to events written with running status\n"
     "  --format tsv|csv|json|jsonl output format (default tsv)\n"
     "  --codepage NAME             code page of the files' texts (default WINDOWS-1252)\n"

@@ -28,6 +28,8 @@ struct Options {
   bool MarkRunningStatus = false;
   bool HideGridlines = false;
   bool TimeColumn = false;  // the Time column and the length label
+  // GM, GS and universal system-exclusive messages read as text in the Command column.
+  bool DecodeUniversal = false;
 };
 
 // The sort setting of the list: it stays between clicks, listings and views.

@@ -4,6 +4,7 @@
 #include "midi/channel_events.h"
 #include "midi/var_len.h"
 #include "sysex/get_sysex.h"
+#include "universal/universal_decoder.h"
 #include "yamaha/sequencer_info.h"
 
 namespace veltrix {
@@ -21,6 +22,10 @@ std::string SysexText(Session& session) {
   std::string hex = HexText(data, static_cast<size_t>(length));
   session.EventLength = length;
   session.ReadPos = Advance(session.ReadPos, length);
+  if (session.options().DecodeUniversal)
+    if (auto text =
+            universal::DecodeUniversal(universal::MessageBytes(data, static_cast<size_t>(length))))
+      return *text;
   if (!session.options().DecodeSysex) return hex;
   return GetSysex(hex, session.reporter);
 }

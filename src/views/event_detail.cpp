@@ -1,11 +1,14 @@
 #include "views/event_detail.h"
 
 #include <algorithm>
+#include <span>
 
 #include "core/column_layouts.h"
 #include "core/number_text.h"
 #include "timing/clock_text.h"
 #include "timing/event_times.h"
+#include "universal/sysex_event.h"
+#include "universal/universal_decoder.h"
 
 namespace veltrix {
 
@@ -34,6 +37,18 @@ std::string HexDumpLineText(const HexDumpLine& line) {
   return ZeroPadded(line.offset, 6) + "  " + PadRight(line.hex, kHexWidth) + "  " + line.text;
 }
 
+namespace {
+
+std::string DecodedMessage(const FileImage& image, const EventRecord& event) {
+  const int64_t count = int64_t{event.last} - event.first + 1;
+  const auto message = universal::SysexMessageOfEvent(
+      std::span(image.Span(event.first, count), static_cast<size_t>(count)));
+  if (!message) return {};
+  return universal::DecodeUniversal(universal::MessageBytes(*message)).value_or(std::string());
+}
+
+}  // namespace
+
 std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   const WindowModel& window = session.window;
   const std::string view = window.PressedView();
@@ -52,6 +67,7 @@ std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   detail.command = std::string(window.rows.Cell(row, *commandColumn));
   const EventTimes times(session.image, index);
   if (times.GivesTime()) detail.time = ClockText(times.Of(*event));
+  if (event->status == 0xF0) detail.decoded = DecodedMessage(session.image, *event);
   return detail;
 }
 

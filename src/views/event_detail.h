@@ -25,6 +25,9 @@ struct EventDetail {
   std::vector<HexDumpLine> dump;  // every byte from firstByte to lastByte
   std::string command;            // the Command cell, whole
   std::string time;               // "m:ss.mmm" from the start of the track (Midi view), or empty
+  // A GM, GS or universal system-exclusive message as text, whatever the Command column shows;
+  // empty for any other event.
+  std::string decoded;
 };
 
 // The bytes first..last of the image, 16 a line.
