@@ -261,9 +261,9 @@ void TrackReader::AfterEndOfTrack() {
   const auto [endAt, endTick] = *endOfTrack_;
   if (events) {
     Report(Severity::Warning, "data-after-end-of-track",
-           std::to_string(rest) + " bytes of events follow the End of Track at offset " +
+           std::to_string(rest) + " bytes of events follow the End of Track, from offset " +
                std::to_string(pos_) +
-               "; readers that stop there leave them out (they are checked as a track of their "
+               " on; readers that stop there leave them out (they are checked as a track of their "
                "own, from tick " +
                std::to_string(endTick) + " on)",
            endAt, endTick);
