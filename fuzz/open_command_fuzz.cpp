@@ -1,10 +1,12 @@
-// The whole road of a file the user opens: the Open command on the file (loading, the checks,
-// the format-0 conversion of a file that is not format 0, the Midi listing), then every view
-// the view bar offers, then the lister's JSON rendering of one view. Besides crashes, hangs and
-// leaks it fails an input when a list has the wrong shape, a report names no known routine,
-// the work outgrows the input, the JSON does not parse, the streamed listing differs from the
-// whole window's, the user's file changes or a temporary file stays behind. One input in four
-// is listed with the Time column.
+// The roads of a file the user opens: the Open command on the file (loading, the checks, the
+// format-0 conversion of a file that is not format 0, the Midi listing) followed by every view
+// the view bar offers; the lister's JSON rendering of one view; and the lister's streamed
+// listing against the whole window's. Each input takes one of the three, chosen by its length
+// like the options, so every road meets every kind of file while an input costs one opening
+// instead of five. Besides crashes, hangs and leaks it fails an input when a list has the
+// wrong shape, a report names no known routine, the work outgrows the input, the JSON does not
+// parse, the streamed listing differs from the whole window's, the user's file changes or a
+// temporary file stays behind. One input in four is listed with the Time column.
 
 #include <cstddef>
 #include <cstdint>
@@ -33,18 +35,24 @@ struct Choices {
         codePage(size % 7 == 0 ? "SHIFT_JIS" : "WINDOWS-1252"),
         fileName(size % 5 == 0 ? "input.kar" : "input.mid"),
         listerView(kViewKeys[(size / 2) % kViewKeys.size()]),
-        timeColumn(size % 4 == 1) {}
+        timeColumn(size % 4 == 1),
+        road((size / 13) % 3) {}
   bool decodeSysex;
   bool markRunningStatus;
   std::string codePage;
   std::string fileName;
   std::string listerView;
   bool timeColumn;
+  size_t road;  // 0 the Open command and the views, 1 the JSON listing, 2 streamed and whole
 };
 
 void OpenAndSwitchViews(const std::string& path, const Choices& choices, size_t size) {
+  // The code pages are made once for the run: a copy of one is a table copy, where making
+  // one anew opens a converter each time.
+  static const CodePage kShiftJis("SHIFT_JIS");
+  static const CodePage kWindows1252("WINDOWS-1252");
   Session session;
-  session.codePage = CodePage(choices.codePage);
+  session.codePage = choices.codePage == "SHIFT_JIS" ? kShiftJis : kWindows1252;
   session.window.options.DecodeSysex = choices.decodeSysex;
   session.window.options.MarkRunningStatus = choices.markRunningStatus;
   session.window.options.TimeColumn = choices.timeColumn;
@@ -80,11 +88,8 @@ void ListAsJson(const std::string& path, const Choices& choices, size_t size) {
     Fail("lister exit status %d", result.exitStatus);
   // JSON escapes a control character as six bytes.
   CheckBudget("JSON bytes", result.output.size(), size, 6 * kOutputBytesPerByte);
-  try {
-    (void)nlohmann::json::parse(result.output);
-  } catch (const nlohmann::json::parse_error& error) {
-    Fail("the lister's JSON is malformed: %s", error.what());
-  }
+  // Validated without building the document, which would cost more than the listing.
+  if (!nlohmann::json::accept(result.output)) Fail("the lister's JSON is malformed");
 }
 
 // veltrix-list writes the rows of a Midi listing as they are made; the text must equal the
@@ -117,11 +122,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = folder.Input(choices.fileName);
   WriteBytes(path, data, size);
 
-  OpenAndSwitchViews(path, choices, size);
-  folder.CheckNoLeftovers();
-  ListAsJson(path, choices, size);
-  folder.CheckNoLeftovers();
-  CompareStreamedWithWhole(path, choices, size);
+  if (choices.road == 0) {
+    OpenAndSwitchViews(path, choices, size);
+  } else if (choices.road == 1) {
+    ListAsJson(path, choices, size);
+  } else {
+    CompareStreamedWithWhole(path, choices, size);
+  }
   folder.CheckNoLeftovers();
   CheckUnchanged(path, data, size);
 

@@ -2,31 +2,22 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace veltrix::check {
 
-// Measure:Beat:Tick positions of one track from its time signatures (4/4 until the first).
-// Each time signature starts a new measure at its tick.
+// Measure:Beat:Tick positions on the grid the listing's Measure column and Go To use: that of
+// the file's first time signature, laid from tick 0 over the whole song.
 class MeasureMap {
  public:
-  explicit MeasureMap(int ticksPerQuarter) : ticksPerQuarter_(ticksPerQuarter) {}
-  // Time signatures must come in tick order; one that gives no whole beat is left out.
-  void AddTimeSignature(int64_t tick, int numerator, int denominatorPower);
-  // "M:BB:TTT", measures and beats from 1; empty when the division has no quarter notes.
+  // No grid (every position empty) when the division has no quarter notes or the time
+  // signature gives no whole measure or beat, as the listing then shows no measures either.
+  MeasureMap(int ticksPerQuarter, int numerator, int denominatorPower);
+  // "M:BB:TTT", measures and beats from 1; empty without a grid.
   std::string Position(int64_t tick) const;
 
  private:
-  struct Segment {
-    int64_t tick;
-    int64_t measure;  // measures before this segment
-    int64_t ticksPerBeat;
-    int64_t ticksPerMeasure;
-  };
-  Segment At(int64_t tick) const;
-
-  int ticksPerQuarter_;
-  std::vector<Segment> segments_;
+  int64_t ticksPerMeasure_ = 0;
+  int64_t ticksPerBeat_ = 0;
 };
 
 }  // namespace veltrix::check

@@ -14,6 +14,10 @@ namespace veltrix {
 namespace {
 
 constexpr size_t kBlockSize = size_t{2} << 20;
+// A table starts with a small block and doubles each new one up to kBlockSize: a short
+// listing takes a few kilobytes instead of two megabytes, which the many small tables of
+// the views (and a fuzzing run's hundreds a second) would otherwise map and fault in anew.
+constexpr size_t kFirstBlockSize = size_t{64} << 10;
 
 size_t PrefixSize(size_t length) {
   size_t bytes = 1;
@@ -90,7 +94,8 @@ char* RowTable::Allocate(size_t bytes, uint64_t& reference) {
   if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < bytes) {
     if (blocks_.size() >= UINT32_MAX) Raise(kOutOfMemory);
     Block block;
-    block.capacity = std::max(kBlockSize, bytes);
+    const size_t grown = blocks_.size() >= 5 ? kBlockSize : kFirstBlockSize << blocks_.size();
+    block.capacity = std::max(std::min(grown, kBlockSize), bytes);
     block.data = NewBlock(block.capacity);
     blocks_.push_back(std::move(block));
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/failure.h"
 #include "core/number_text.h"
 #include "midi/event_walk.h"
 #include "style/section_locator.h"
@@ -24,6 +25,9 @@ class OtsWalk {
     int64_t position = section->dataStart;
     int64_t lastLength = section->length;
     while (position <= section->dataEnd - 4 && lastLength > 0) {
+      // The section's declared length may run past the file: the tag test then reads
+      // beyond the image, which fails as every other read past the end of this walk does.
+      if (position + 4 > session_.image.FileLength()) Raise(kSubscriptOutOfRange);
       if (!session_.image.HasTagAt(position, "MTrk")) break;
       otsNumber_ = CheckedInt16(int32_t{otsNumber_} + 1);
       const uint32_t trackLength = session_.image.BigEndian32(position + 4);
