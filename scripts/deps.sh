@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Veltrix builds and tests with, when any is missing.
+# Installs the Debian 12 packages Veltrix needs, when any is missing.
+#   bash scripts/deps.sh run    what building and running the program need
+#   bash scripts/deps.sh        that and what the tests, the install check and CI need
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev xvfb xauth clang libclang-rt-14-dev midicsv poppler-utils
-          nlohmann-json3-dev python3-mido)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev)
+if [ "${1:-all}" != run ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev xvfb xauth clang
+             libclang-rt-14-dev midicsv poppler-utils python3-mido)
+  # The install check: desktop entry, file types, man pages and the Debian package.
+  packages+=(desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
+             groff-base dpkg-dev file gzip binutils lintian x11-apps)
+fi
 missing=()
-# The install check: desktop entry, file types, man pages and the Debian package.
-packages+=(desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl man-db groff-base
-           dpkg-dev file gzip binutils lintian x11-apps)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

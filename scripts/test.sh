@@ -7,7 +7,7 @@ bash "$here/scripts/deps.sh"
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-cmake -S "$here" -B "$here/build" -G Ninja -DVELTRIX_WERROR=ON >/dev/null
+cmake -S "$here" -B "$here/build" -G Ninja -DVELTRIX_WERROR=ON -DVELTRIX_BUILD_TESTS=ON >/dev/null
 ninja -C "$here/build" -j"$jobs"
 (cd "$here/build" && ctest --output-on-failure -j"$jobs")
 

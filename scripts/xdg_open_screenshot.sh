@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs Veltrix into a temporary prefix, makes it the program for style files there, opens
-# a style file with xdg-open under a virtual X server, as a file manager's double click
+# Installs Veltrix into a temporary prefix beside the system's file types, says which type and
+# program a style file gets as installed, chooses Veltrix for style files as the README says,
+# opens a style file with xdg-open under a virtual X server, as a file manager's double click
 # does, and saves a picture of the screen.
 #   scripts/xdg_open_screenshot.sh OUTPUT.png [BUILD_DIR]   (default: build, built already)
 # Needs xvfb, xdg-utils, libfile-mimeinfo-perl and xwd (x11-apps).
@@ -18,14 +19,20 @@ update-desktop-database "$prefix/share/applications"
 mkdir -p "$work/home" "$work/files"
 "$build/veltrix-example" "$work/files/Example.sty"
 
-# A user of their own (no settings yet, so the window starts as on a first run) whose
-# file types and programs are those of the prefix.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_DIRS=$prefix/share
+# A user of their own (no settings yet, so the window starts as on a first run) whose file
+# types and programs are the system's with the prefix's in front, as after an install.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
+export XDG_DATA_DIRS=$prefix/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}
 export PATH=$prefix/bin:$PATH
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION
+# A desktop that tells files by name only may take a .sty file for a TeX style.
+type=$(xdg-mime query filetype "$work/files/Example.sty")
+echo "as installed: type: $type, program: $(xdg-mime query default "$type")"
+# The README's choice of Veltrix for style files: the style type, and the type this desktop
+# gives the name when that is another one.
 xdg-mime default veltrix.desktop application/x-yamaha-style
-echo "type: $(xdg-mime query filetype "$work/files/Example.sty")," \
-  "program: $(xdg-mime query default application/x-yamaha-style)"
+[ "$type" = application/x-yamaha-style ] || xdg-mime default veltrix.desktop "$type"
+echo "after the choice: program: $(xdg-mime query default "$type")"
 
 # No window manager: the window lies at the screen's top left corner, in its start size.
 xvfb-run -a -s "-screen 0 800x720x24" bash -s "$work" <<'RUN'

@@ -18,12 +18,18 @@ class DesktopServices {
   virtual bool StartProgram(const QString& path) = 0;
 };
 
-// The desktop's own document handler and the program search path.
+// The desktop's own document handler and the program search path. A document whose type has
+// no program in the desktop's database (xdg-mime) is not handed on, so the caller can say so.
 class SystemDesktop final : public DesktopServices {
  public:
   bool OpenDocument(const QString& path) override;
   std::optional<QString> FindProgram(const QString& name) override;
   bool StartProgram(const QString& path) override;
 };
+
+// False when the desktop's database (xdg-mime) names no program for the file's type: an
+// opener would then start and fail on its own, unseen. Where it cannot be asked, a program is
+// taken to be there.
+bool HasViewerFor(const QString& path);
 
 }  // namespace veltrix::app

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "app/file_dialog_size.h"
+
 namespace veltrix::app {
 
 namespace {
@@ -35,10 +37,14 @@ std::optional<ExportChoice> FileExportDialog::ChooseTarget(QWidget* parent,
                                                            const QString& suggested) {
   QStringList filters;
   for (const FormatFilter& entry : kFormatFilters) filters << QString::fromLatin1(entry.filter);
-  QString selected = filters.front();
-  QString path =
-      QFileDialog::getSaveFileName(parent, QString::fromLatin1(kExportCaption), suggested,
-                                   filters.join(QStringLiteral(";;")), &selected);
+  QFileDialog dialog(parent, QString::fromLatin1(kExportCaption));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  dialog.selectFile(suggested);
+  GiveFileDialogRoom(dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString path = dialog.selectedFiles().front();
+  const QString selected = dialog.selectedNameFilter();
   if (path.isEmpty()) return std::nullopt;
   // The extension typed wins; else the chosen filter's format, its extension added.
   if (std::optional<ExportFormat> named = ExportFormatOfPath(path))

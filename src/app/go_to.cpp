@@ -1,14 +1,19 @@
 #include "app/go_to.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -16,6 +21,7 @@
 #include "app/row_table_model.h"
 #include "app/window_layout.h"
 #include "timing/go_to.h"
+#include "timing/time_column_sort.h"
 
 namespace veltrix::app {
 
@@ -23,6 +29,22 @@ namespace {
 
 // Over the right end of the Data frame's caption line, clear of its three labels.
 constexpr TwipsRect kLengthPlace = {3015, 15, 1800, 225};
+
+constexpr const char* kNoMarkersText = "No markers in this file";
+constexpr int kStatusMessageMs = 5000;
+// The dialog's kind of place, kept on the window between dialogs.
+constexpr const char* kKindProperty = "goToKind";
+
+struct KindChoice {
+  GoToPlace::Kind kind;
+  const char* caption;
+  const char* forms;
+};
+constexpr KindChoice kKinds[] = {
+    {GoToPlace::Kind::Measure, "Measure", "Measure (12, 12:3, 12:03:240):"},
+    {GoToPlace::Kind::Time, "Time", "Time (0:30, 1:23.5, 1:02:03.5, 83.5s):"},
+    {GoToPlace::Kind::Offset, "Offset", "File offset (1234, #1234, 0x4D2):"},
+};
 
 // The rows the list shows as table rows, when a filter hides some; nothing while it shows all.
 std::optional<ShownRows> ShownTableRows(const MainWindow& window) {
@@ -33,9 +55,9 @@ std::optional<ShownRows> ShownTableRows(const MainWindow& window) {
   return rows;
 }
 
-QString GoTo(MainWindow& window, const QString& entry) {
+QString GoTo(MainWindow& window, GoToPlace::Kind kind, const QString& entry) {
   std::string error;
-  const std::optional<GoToPlace> place = ReadGoToEntry(entry.toStdString(), error);
+  const std::optional<GoToPlace> place = ReadGoToEntryAs(kind, entry.toStdString(), error);
   if (!place) return QString::fromStdString(error);
   const std::optional<ShownRows> shown = ShownTableRows(window);
   const std::optional<size_t> row =
@@ -52,7 +74,13 @@ void JumpToMarker(MainWindow& window, bool forward) {
   const std::optional<ShownRows> shown = ShownTableRows(window);
   const std::optional<size_t> row =
       MarkerRow(window.session(), from, forward, shown ? &*shown : nullptr);
-  if (row) window.SelectListRow(static_cast<int32_t>(*row) + 1);
+  if (row) {
+    window.SelectListRow(static_cast<int32_t>(*row) + 1);
+    return;
+  }
+  // Past the last marker nothing happens; with none at all the user is told why.
+  if (!MarkerRow(window.session(), std::nullopt, true, shown ? &*shown : nullptr))
+    window.statusBar()->showMessage(QString::fromLatin1(kNoMarkersText), kStatusMessageMs);
 }
 
 // The list moves its current row on Ctrl+Up and Ctrl+Down itself, before a window shortcut
@@ -89,15 +117,21 @@ QAction* AddCommand(QMenu* menu, const char* name, const char* caption, QKeySequ
 
 }  // namespace
 
-GoToDialog::GoToDialog(QWidget* parent, std::function<QString(const QString&)> go)
+GoToDialog::GoToDialog(QWidget* parent, GoToPlace::Kind kind, Go go)
     : QDialog(parent), go_(std::move(go)) {
   setObjectName(QStringLiteral("dlgGoTo"));
   setWindowTitle(QStringLiteral("Go To"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(
-      QStringLiteral("Measure (12, 12:3, 12:03:240), time (1:23.5, 83.5s) or offset (#1234, "
-                     "0x4D2):"),
-      this));
+  kind_ = new QComboBox(this);
+  kind_->setObjectName(QStringLiteral("cboGoToKind"));
+  for (const KindChoice& choice : kKinds) {
+    kind_->addItem(QString::fromLatin1(choice.caption));
+    if (choice.kind == kind) kind_->setCurrentIndex(kind_->count() - 1);
+  }
+  layout->addWidget(kind_);
+  forms_ = new QLabel(this);
+  forms_->setObjectName(QStringLiteral("lblGoToForms"));
+  layout->addWidget(forms_);
   entry_ = new QLineEdit(this);
   entry_->setObjectName(QStringLiteral("txtGoTo"));
   layout->addWidget(entry_);
@@ -110,12 +144,31 @@ GoToDialog::GoToDialog(QWidget* parent, std::function<QString(const QString&)> g
   connect(buttons, &QDialogButtonBox::accepted, this, &GoToDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &GoToDialog::reject);
   layout->addWidget(buttons);
+  connect(kind_, &QComboBox::currentIndexChanged, this, &GoToDialog::ShowForms);
+  ShowForms();
+  entry_->setFocus();
+}
+
+GoToPlace::Kind GoToDialog::kind() const {
+  return kKinds[std::clamp(kind_->currentIndex(), 0, static_cast<int>(std::size(kKinds)) - 1)].kind;
+}
+
+void GoToDialog::ShowForms() {
+  for (const KindChoice& choice : kKinds)
+    if (choice.kind == kind()) forms_->setText(QString::fromLatin1(choice.forms));
+  reason_->clear();
 }
 
 void GoToDialog::accept() {
-  const QString reason = go_(entry_->text());
+  const QString reason = go_(kind(), entry_->text());
   reason_->setText(reason);
-  if (reason.isEmpty()) QDialog::accept();
+  if (reason.isEmpty()) {
+    QDialog::accept();
+    return;
+  }
+  // Taller at the same width, so every line of the reason shows.
+  layout()->activate();
+  resize(width(), std::max(height(), layout()->totalHeightForWidth(width())));
 }
 
 void AddTimeCommands(MainWindow& window) {
@@ -143,8 +196,14 @@ void AddTimeCommands(MainWindow& window) {
   QObject::connect(timeColumn, &QAction::toggled, &window, [&window, &model](bool checked) {
     model.options.TimeColumn = checked;
     const std::string view = model.PressedView();
-    if (!view.empty() && !model.fileName.empty())
-      window.ViewBarAction(QString::fromStdString(view));
+    if (view.empty() || model.fileName.empty()) return;
+    // The sort stays on its column; a sort by the Time column leaves the rows in time order.
+    const std::optional<int> timeOrder = FollowTimeColumn(model, checked);
+    window.ViewBarAction(QString::fromStdString(view));
+    if (timeOrder) {
+      OrderRowsByTime(window.session(), *timeOrder);
+      window.tableModel()->Refresh();
+    }
   });
   QObject::connect(timeColumn, &QAction::toggled, length, showLength);
 
@@ -152,9 +211,18 @@ void AddTimeCommands(MainWindow& window) {
   find->addSeparator();
   QAction* goTo = AddCommand(find, "mnuGoTo", "Go To...", QKeySequence(Qt::CTRL | Qt::Key_G));
   QObject::connect(goTo, &QAction::triggered, &window, [&window] {
+    const QVariant kept = window.property(kKindProperty);
+    const auto kind =
+        kept.isValid() ? static_cast<GoToPlace::Kind>(kept.toInt()) : GoToPlace::Kind::Measure;
     auto* dialog =
-        new GoToDialog(&window, [&window](const QString& entry) { return GoTo(window, entry); });
+        new GoToDialog(&window, kind, [&window](GoToPlace::Kind chosen, const QString& entry) {
+          window.setProperty(kKindProperty, static_cast<int>(chosen));
+          return GoTo(window, chosen, entry);
+        });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::finished, &window, [&window, dialog] {
+      window.setProperty(kKindProperty, static_cast<int>(dialog->kind()));
+    });
     dialog->open();
   });
   QAction* next =

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPrinter>
 #include <QTableView>
 #include <algorithm>
 #include <limits>
@@ -19,6 +20,7 @@
 #include "app/list_printer.h"
 #include "app/main_window.h"
 #include "app/print_preview.h"
+#include "app/print_progress.h"
 #include "app/row_table_model.h"
 #include "app/search_prompt.h"
 #include "core/list_sort.h"
@@ -191,14 +193,20 @@ int MainWindow::LvCopyToClipboard(bool includeHeaders, int firstColumn, int& las
 
 void MainWindow::listviewPrint() {
   const QString heading = PrintHeading(session_.window.fileName);
+  {
+    QPrinter estimate(QPrinter::HighResolution);
+    const int pages = EstimatedPrintPages(ShownWindow(), estimate);
+    if (pages > kPagesAskedAbout && !printPreview_->AgreeToLongList(this, pages)) return;
+  }
   std::optional<Failure> failure;
   auto keep = [&failure](const Failure& found) {
     if (!failure) failure = found;
   };
   auto paint = [&](QPrinter& printer) {
     BusyCursor busy;
+    PrintProgress progress(this);
     try {
-      PrintList(ShownWindow(), heading, printer);
+      PrintList(ShownWindow(), heading, printer, progress.Steps());
     } catch (const Failure& found) {
       keep(found);
     } catch (const std::bad_alloc&) {

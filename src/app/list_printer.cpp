@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTextLayout>
 #include <algorithm>
+#include <limits>
 #include <numeric>
 #include <vector>
 
@@ -20,6 +21,7 @@ namespace {
 
 constexpr qreal kColumnGapChars = 1.5;  // room between two columns, in average character widths
 constexpr int kHeadingPointSize = 10;
+constexpr size_t kRowsPerStep = 1000;  // rows measured between two progress reports
 
 QFont PrintFont(int pointSize, bool bold) {
   QFont font(QStringLiteral("Arial"), pointSize);
@@ -96,18 +98,31 @@ class ListPrintout {
         gap_(metrics_.averageCharWidth() * kColumnGapChars),
         page_(printer.pageRect(QPrinter::DevicePixel).size()) {}
 
-  int Print() {
-    PlanColumns();
+  int Print(const PrintSteps& steps) {
+    // Laying out is measured in rows (the first half), drawing in pages (the second half).
+    auto onRow = [&](size_t row) {
+      return !steps || row % kRowsPerStep != 0 ||
+             steps(static_cast<int>(row * 500 / std::max<size_t>(window_.rows.size(), 1)));
+    };
+    if (!PlanColumns(onRow)) return 0;
     CountRowLines();
     Paginate();
     QPainter painter;
     if (!painter.begin(&printer_)) throw Failure(kPrinterError, "Printer error");
-    for (size_t p = 0; p < pages_.size(); ++p) {
+    size_t drawn = 0;
+    for (size_t p = 0; p < pages_.size(); ++p, ++drawn) {
+      if (steps && !steps(500 + static_cast<int>(p * 500 / pages_.size()))) break;
       if (p > 0 && !printer_.newPage()) throw Failure(kPrinterError, "Printer error");
       PaintPage(painter, p);
     }
     if (!painter.end()) throw Failure(kPrinterError, "Printer error");
-    return static_cast<int>(pages_.size());
+    return static_cast<int>(drawn);
+  }
+
+  // Lines a page holds below a heading and a header of one line.
+  int LinesPerPage() const {
+    return std::max(1,
+                    static_cast<int>((FooterTop() - lineHeight_ * 0.5 - BodyTop()) / lineHeight_));
   }
 
  private:
@@ -119,15 +134,18 @@ class ListPrintout {
     return PrintText(window_.rows.Cell(row, column));
   }
 
-  void PlanColumns() {
+  // False when `onRow` stopped it.
+  bool PlanColumns(const std::function<bool(size_t row)>& onRow) {
     std::vector<qreal> natural(Columns());
     for (size_t c = 0; c < Columns(); ++c) {
       headers_.append(PrintText(window_.columns[c].header));
       natural[c] = headerMetrics_.horizontalAdvance(headers_.back());
     }
-    for (size_t r = 0; r < window_.rows.size(); ++r)
+    for (size_t r = 0; r < window_.rows.size(); ++r) {
+      if (!onRow(r)) return false;
       for (size_t c = 0; c < Columns(); ++c)
         natural[c] = std::max(natural[c], metrics_.horizontalAdvance(Cell(r, c)));
+    }
     for (qreal& width : natural) width += gap_;
     widths_ = FitWidths(natural, page_.width());
     wraps_ = widths_ != natural;
@@ -140,6 +158,7 @@ class ListPrintout {
                             : WrappedLines(headers_[c], headerFont_, &printer_, TextWidth(c));
       headerLineCount_ = std::max(headerLineCount_, static_cast<int>(headerLines_[c].size()));
     }
+    return true;
   }
 
   bool CellWraps(const QString& text, size_t column) const {
@@ -167,8 +186,7 @@ class ListPrintout {
 
   // Whole rows go on a page while they fit; a row longer than a page goes on line by line.
   void Paginate() {
-    const int perPage =
-        std::max(1, static_cast<int>((FooterTop() - lineHeight_ * 0.5 - BodyTop()) / lineHeight_));
+    const int perPage = LinesPerPage();
     pages_.assign(1, {});
     int free = perPage;
     for (size_t r = 0; r < rowLines_.size(); ++r) {
@@ -280,8 +298,15 @@ QString PrintFailureText(const Failure& failure) {
          u';' + QString::fromStdString(failure.description());
 }
 
-int PrintList(const WindowModel& window, const QString& heading, QPrinter& printer) {
-  return ListPrintout(window, heading, printer).Print();
+int PrintList(const WindowModel& window, const QString& heading, QPrinter& printer,
+              const PrintSteps& steps) {
+  return ListPrintout(window, heading, printer).Print(steps);
+}
+
+int EstimatedPrintPages(const WindowModel& window, QPrinter& printer) {
+  const int perPage = ListPrintout(window, QString(), printer).LinesPerPage();
+  const size_t pages = (window.rows.size() + static_cast<size_t>(perPage) - 1) / perPage;
+  return static_cast<int>(std::min<size_t>(pages, std::numeric_limits<int>::max()));
 }
 
 }  // namespace veltrix::app

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "core/failure.h"
@@ -29,6 +30,17 @@ QString PrintFailureText(const Failure& failure);
 // side by side, the widest are narrowed and their texts wrap onto further lines, so no text is
 // cut off. Returns the number of pages. Throws Failure kPrinterError when the printer cannot
 // be drawn on.
-int PrintList(const WindowModel& window, const QString& heading, QPrinter& printer);
+// `steps`, when given, hears how far the work has come, in thousandths (laying out the rows,
+// then drawing the pages), and stops it by returning false: the pages drawn so far stay.
+using PrintSteps = std::function<bool(int thousandths)>;
+int PrintList(const WindowModel& window, const QString& heading, QPrinter& printer,
+              const PrintSteps& steps = {});
+
+// About how many pages the list fills on `printer`, counting one line a row: a quick lower
+// bound, for asking before a very long list is laid out.
+int EstimatedPrintPages(const WindowModel& window, QPrinter& printer);
+
+// Lists longer than this many pages are printed only after the user agrees.
+inline constexpr int kPagesAskedAbout = 1000;
 
 }  // namespace veltrix::app

@@ -10,6 +10,8 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -36,7 +38,8 @@
 #include "app/shortcuts.h"
 #include "app/theme_colours.h"
 #include "app/window_layout.h"
-#include "shell/open_command.h"
+#include "core/column_layouts.h"
+#include "shell/refused_file.h"
 #include "timing/time_column.h"
 #include "views/clipboard_text.h"
 #include "views/select_view.h"
@@ -119,7 +122,7 @@ MainWindow::MainWindow(std::unique_ptr<MessagePresenter> presenter,
   LayoutControls();
 
   const QSize client = DesignClientSize();
-  resize(client.width(),
+  resize(client.width() + ListWidthWanted(),
          client.height() + menuBar()->sizeHint().height() + StatusBarHeight() + FilterBarHeight());
 }
 
@@ -161,6 +164,13 @@ void MainWindow::BuildControls() {
   listView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   listView_->horizontalHeader()->setHighlightSections(false);
   listView_->horizontalHeader()->setMinimumSectionSize(8);
+  // The last column takes the width the others leave free (StretchLastColumn).
+  listView_->viewport()->installEventFilter(this);
+  connect(listView_->horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int column, int, int size) {
+            if (!stretching_ && column == listView_->horizontalHeader()->count() - 1)
+              lastColumnWidth_ = size;
+          });
 
   lblWarning_ = MakeLabel(client_, "lblWarning");
   QPalette warning = lblWarning_->palette();
@@ -325,12 +335,19 @@ void MainWindow::RunCommand(const char* routine, bool lists, const std::function
 }
 
 void MainWindow::LoadCommandLine(const std::string& commandLine) {
+  if (commandLine.empty()) {
+    RunCommand("Action Bar Action", true, [&] { SelectView(session_, "Midi"); });
+    return;
+  }
+  OpenAndShow([&] { return OpenCommandLineFile(session_, CommandLinePath(commandLine)); });
+}
+
+void MainWindow::OpenAndShow(const std::function<OpenOutcome()>& open) {
   RunCommand("Action Bar Action", true, [&] {
-    if (commandLine.empty()) {
-      SelectView(session_, "Midi");
-      return;
-    }
-    OpenCommandLineFile(session_, CommandLinePath(commandLine));
+    session_.window.lblWarning.clear();
+    refusedFile_ = open() != OpenOutcome::Listed;
+    if (refusedFile_) ShowRefusedFile(session_.window);
+    showFirstRow_ = true;
   });
 }
 
@@ -339,7 +356,7 @@ void MainWindow::OpenCommand() {
   std::optional<QString> chosen = openDialog_->ChooseFile(this, current);
   if (!chosen) return;
   const std::string path = QFile::encodeName(*chosen).toStdString();
-  RunCommand("Action Bar Action", true, [&] { OpenFile(session_, path); });
+  OpenAndShow([&] { return OpenFile(session_, path); });
 }
 
 void MainWindow::ActionBarAction(const QString& key) {
@@ -387,6 +404,11 @@ void MainWindow::ShowModel() {
       if (fileOpened) dock->NotifyFileOpened();
       dock->NotifyListingChanged();
     }
+    if (showFirstRow_) {
+      showFirstRow_ = false;
+      listView_->scrollToTop();
+      listView_->horizontalScrollBar()->setValue(0);
+    }
   }
   ShowProgress();
 }
@@ -425,11 +447,44 @@ void MainWindow::ApplyColumnWidths() {
   const WindowModel& window = session_.window;
   std::vector<int> widths;
   for (const Column& column : window.columns) widths.push_back(ToPixels(column.widthTwips));
-  if (pendingFit_ && pendingFit_->headers == HeaderTexts(window)) widths = pendingFit_->widths;
+  if (pendingFit_ && pendingFit_->headers == HeaderTexts(window)) {
+    widths = pendingFit_->widths;
+  } else {
+    // A view the readers do not fit keeps its design widths, but no column cuts its texts.
+    FitMetrics metrics{listView_->fontMetrics(), listView_->horizontalHeader()->fontMetrics()};
+    const std::vector<int> fitted = FitColumnWidths(window, metrics, true);
+    for (size_t c = 0; c < widths.size() && c < fitted.size(); ++c)
+      widths[c] = std::max(widths[c], fitted[c]);
+  }
   pendingFit_.reset();
   QHeaderView* header = listView_->horizontalHeader();
   for (int c = 0; c < static_cast<int>(widths.size()) && c < header->count(); ++c)
     header->resizeSection(c, widths[static_cast<size_t>(c)]);
+  StretchLastColumn();
+}
+
+void MainWindow::StretchLastColumn() {
+  QHeaderView* header = listView_->horizontalHeader();
+  const int last = header->count() - 1;
+  if (last < 0 || stretching_) return;
+  // Never narrower than the width it was given or dragged to, so no text gets cut.
+  const int free = listView_->viewport()->width() - (header->length() - header->sectionSize(last));
+  stretching_ = true;
+  header->resizeSection(last, std::max(lastColumnWidth_, free));
+  stretching_ = false;
+}
+
+int MainWindow::ListWidthWanted() const {
+  // The Midi view's columns side by side with the list's scroll bar, within the screen.
+  int columns = 0;
+  for (const Column& column : MidiColumns()) columns += ToPixels(column.widthTwips);
+  const int wanted = columns + listView_->verticalScrollBar()->sizeHint().width() +
+                     2 * listView_->frameWidth() - PlaceOf("ListView1").width();
+  int room = wanted;
+  if (const QScreen* shown = screen())
+    room =
+        shown->availableSize().width() - DesignClientSize().width() - frameSize().width() + width();
+  return std::clamp(wanted, 0, std::max(room, 0));
 }
 
 void MainWindow::LayoutControls() {
@@ -478,6 +533,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ &&
       (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
     LayoutControls();
+  if (listView_ != nullptr && watched == listView_->viewport() && event->type() == QEvent::Resize)
+    StretchLastColumn();
   return QMainWindow::eventFilter(watched, event);
 }
 

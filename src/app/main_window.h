@@ -16,6 +16,7 @@
 #include "app/command_messages.h"
 #include "app/dock_panel.h"
 #include "core/session.h"
+#include "shell/open_command.h"
 
 class QAction;
 class QGroupBox;
@@ -112,6 +113,8 @@ class MainWindow : public QMainWindow, public DockHost {
   std::optional<size_t> CurrentTableRow() const override;
   void SelectEvent(const RowOfEvent& rowOf) override;
   void ShowStatusText(const QString& text) override;
+  // True when the last file opened was refused or could not be read: the list is empty.
+  bool showsRefusedFile() const { return refusedFile_; }
 
   // The desktop pieces of the list commands; the window starts with the real ones.
   void SetSearchPrompt(std::unique_ptr<SearchPrompt> prompt);
@@ -147,11 +150,18 @@ class MainWindow : public QMainWindow, public DockHost {
   // Runs one user command: its messages gathered (repeats held back), the hourglass while
   // a command that lists runs, the window brought up to date with the model at its end.
   void RunCommand(const char* routine, bool lists, const std::function<void()>& body);
+  // Opens a file through `open`: nothing of the previous file stays in view (its warning, its
+  // rows after a refusal, its scroll position).
+  void OpenAndShow(const std::function<OpenOutcome()>& open);
   void ShowModel();
   void ShowProgress();
   void ShowMessage(const std::string& text);
   void RememberColumnFit(bool fitHeader);
   void ApplyColumnWidths();
+  // The width the list needs beyond its design width to show the Midi view's columns.
+  int ListWidthWanted() const;
+  // Widens the last column over the width the others leave free in the list.
+  void StretchLastColumn();
   // Places every control for its text and the client size (labels never cut off).
   void LayoutControls();
   void ShowSortIndicator();
@@ -212,6 +222,10 @@ class MainWindow : public QMainWindow, public DockHost {
   DetailPane* detailPane_ = nullptr;
   ProblemsPane* problemsPane_ = nullptr;
   bool fileOpenPending_ = true;
+  bool refusedFile_ = false;
+  bool showFirstRow_ = false;
+  int lastColumnWidth_ = 0;  // the last column's own width, before it took the free width
+  bool stretching_ = false;
   std::unique_ptr<ExportDialog> exportDialog_;
   std::optional<WindowModel> shownWindow_;
 };

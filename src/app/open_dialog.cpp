@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "app/file_dialog_size.h"
+
 namespace veltrix::app {
 
 namespace {
@@ -27,7 +29,14 @@ QString AnyCase(const QString& pattern) {
   return result;
 }
 
+// Offered with the MIDI types though the filter's description does not name it.
+constexpr const char* kLongMidiPattern = "*.midi";
+
 }  // namespace
+
+QString AllFilesFilter() {
+  return QStringLiteral("All files (*)");
+}
 
 QString OpenFilterPatternText() {
   return QString::fromLatin1(kPatternsA) + QString::fromLatin1(kPatternsB);
@@ -47,8 +56,9 @@ QStringList CaseInsensitivePatterns(const QString& patternText) {
 }
 
 QString OpenNameFilter() {
-  return OpenFilterDescription() + " (" +
-         CaseInsensitivePatterns(OpenFilterPatternText()).join(u' ') + ")";
+  QStringList patterns = CaseInsensitivePatterns(OpenFilterPatternText());
+  patterns.insert(1, AnyCase(QString::fromLatin1(kLongMidiPattern)));
+  return OpenFilterDescription() + " (" + patterns.join(u' ') + ")";
 }
 
 void ConfigureOpenDialog(QFileDialog& dialog) {
@@ -57,7 +67,8 @@ void ConfigureOpenDialog(QFileDialog& dialog) {
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setNameFilter(OpenNameFilter());
+  dialog.setNameFilters({OpenNameFilter(), AllFilesFilter()});
+  GiveFileDialogRoom(dialog);
 }
 
 std::optional<QString> FileOpenDialog::ChooseFile(QWidget* parent, const QString& currentFile) {

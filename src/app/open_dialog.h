@@ -33,10 +33,12 @@ QString OpenFilterPatternText();
 QStringList CaseInsensitivePatterns(const QString& patternText);
 
 // The name filter as the Qt dialog takes it: the description, then the patterns in
-// parentheses; the dialog is told to show only the description.
+// parentheses (with "*.midi" behind "*.mid"); the dialog is told to show only the description.
 QString OpenNameFilter();
+// The dialog's second choice, every file.
+QString AllFilesFilter();
 
-// Filter, file mode and options of the Open dialog.
+// Filters, file mode, options and size of the Open dialog.
 void ConfigureOpenDialog(QFileDialog& dialog);
 
 }  // namespace veltrix::app

@@ -17,7 +17,13 @@ class PrintPreview {
   // `paint` draws the document on the printer it is given, for the preview and for the print.
   virtual void Show(QWidget* parent, const QString& caption,
                     const std::function<void(QPrinter& printer)>& paint) = 0;
+  // Asked before a list of about `pages` pages is laid out; true to go on. The desktop's
+  // question box unless a test answers.
+  virtual bool AgreeToLongList(QWidget* parent, int pages);
 };
+
+// The question asked before a long list is laid out.
+QString LongListQuestion(int pages);
 
 // Qt's print preview dialog over a high-resolution printer.
 class PreviewDialogPrint final : public PrintPreview {

@@ -53,12 +53,13 @@ void RecentFiles::OpenRecent(const QString& path) {
   window_.OpenDroppedFile(path);
 }
 
-// A file counts as listed once the list shows it: it was read and it is a MIDI file.
+// A file counts as listed once the list shows it: it was read, it is a MIDI file and it was
+// not refused.
 void RecentFiles::NoteListedFile() {
   const Session& session = window_.session();
   const std::string& name = session.window.fileName;
-  if (name.empty() || session.image.FileLength() < 2 || session.image.at(0) != 'M' ||
-      session.image.at(1) != 'T')
+  if (name.empty() || window_.showsRefusedFile() || session.image.FileLength() < 2 ||
+      session.image.at(0) != 'M' || session.image.at(1) != 'T')
     return;
   const QString path =
       QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).absoluteFilePath();

@@ -136,7 +136,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::OpenDroppedFile(const QString& path) {
   if (commandDepth_ > 0) return;
   const std::string file = QFile::encodeName(path).toStdString();
-  RunCommand("Action Bar Action", true, [&] { OpenFile(session_, file); });
+  OpenAndShow([&] { return OpenFile(session_, file); });
 }
 
 // ---- Export ----

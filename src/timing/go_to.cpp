@@ -194,6 +194,35 @@ std::optional<GoToPlace> ReadGoToEntry(std::string_view entry, std::string& erro
   return time ? ReadTime(text, error) : ReadMeasure(text, error);
 }
 
+std::optional<GoToPlace> ReadGoToEntryAs(GoToPlace::Kind kind, std::string_view entry,
+                                         std::string& error) {
+  const std::string_view text = Trimmed(entry);
+  switch (kind) {
+    case GoToPlace::Kind::Measure:
+      if (!text.empty()) return ReadMeasure(text, error);
+      error = "Enter a measure: 12, 12:3 or 12:03:240.";
+      return std::nullopt;
+    case GoToPlace::Kind::Time:
+      if (!text.empty() && text != "s" && text != "S") return ReadTime(text, error);
+      error = "Enter a time: 0:30, 1:23.5, 1:02:03.5 or 83.5s.";
+      return std::nullopt;
+    case GoToPlace::Kind::Offset:
+      break;
+  }
+  if (text.empty()) {
+    error = "Enter a file offset: 1234, #1234 or 0x4D2.";
+    return std::nullopt;
+  }
+  if (text.front() == '#') return ReadOffset(text.substr(1), 10, error);
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    return ReadOffset(text.substr(2), 16, error);
+  if (!WholeNumber(text)) {
+    error = "A file offset is written in decimal digits, or in hexadecimal after 0x.";
+    return std::nullopt;
+  }
+  return ReadOffset(text, 10, error);
+}
+
 std::optional<GoToTarget> GoToTarget::For(const Session& session, const GoToPlace& place,
                                           std::string& error) {
   const WindowModel& window = session.window;

@@ -25,6 +25,12 @@ struct GoToPlace {
 // decimal point or its "s". Nothing, with the reason in `error`, for anything else.
 std::optional<GoToPlace> ReadGoToEntry(std::string_view entry, std::string& error);
 
+// Reads a Go To entry as the kind of place the user chose: a measure "12", "12:3" or
+// "12:03:240"; a time "0:30", "1:23.5", "1:02:03.5" or "83.5s"; a file offset "1234", "#1234"
+// or "0x4D2". Nothing, with the reason in `error`, for anything else.
+std::optional<GoToPlace> ReadGoToEntryAs(GoToPlace::Kind kind, std::string_view entry,
+                                         std::string& error);
+
 // Tells which rows lie at or after a place: from the measure grid of the first Time
 // Signature, at or after the clock time, or holding or following the byte.
 class GoToTarget {
