@@ -47,7 +47,8 @@ void FilterEvents(benchmark::State& state, const veltrix::RowFilterCriteria& cri
   const veltrix::Session& session = ListedSession();
   const veltrix::RowEvents events{session.window.events, session.image.bytes()};
   for (auto _ : state) {
-    auto shown = veltrix::FilterRows(session.window.rows, session.window.columns, criteria, &events);
+    auto shown =
+        veltrix::FilterRows(session.window.rows, session.window.columns, criteria, &events);
     benchmark::DoNotOptimize(shown.data());
   }
   state.counters["rows"] = static_cast<double>(session.window.rows.size());
