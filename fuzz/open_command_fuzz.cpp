@@ -7,6 +7,7 @@
 // wrong shape, a report names no known routine, the work outgrows the input, the JSON does not
 // parse, the streamed listing differs from the whole window's, the user's file changes or a
 // temporary file stays behind. One input in four is listed with the Time column.
+// The Midi listing's events are read as the filter reads them.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "fuzz_checks.h"
 #include "fuzz_files.h"
 #include "shell/open_command.h"
+#include "views/event_filter.h"
 #include "views/export_writers.h"
 #include "views/select_view.h"
 
@@ -71,6 +73,12 @@ void OpenAndSwitchViews(const std::string& path, const Choices& choices, size_t 
     SelectView(session, view);
     if (session.window.PressedView() != view) Fail("view %s is not the pressed one", view);
     CheckListWork(view, session.window, reports.reports() - before, size);
+  }
+  // The filter's event choices read every listed event's bytes through its record.
+  for (size_t row = 0; row < session.window.events.size(); ++row) {
+    const EventFacts facts = FactsOf(*session.window.events.Of(row), session.image.bytes());
+    if (facts.channel < 0 || facts.channel > 16 || facts.note > 127 || facts.controller > 127)
+      Fail("row %zu has the event facts of no event", row);
   }
 }
 

@@ -1,9 +1,12 @@
 #include "app/filter_bar.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
+
+#include "app/event_choices.h"
 
 namespace veltrix::app {
 
@@ -49,9 +52,35 @@ FilterBar::FilterBar(QWidget* parent) : QToolBar(parent) {
     channel_->addItem(QStringLiteral("Ch %1").arg(channel), channel);
   channelAction_ = addWidget(channel_);
 
-  connect(text_, &QLineEdit::textChanged, this, &FilterBar::criteriaChanged);
-  connect(type_, &QComboBox::currentIndexChanged, this, &FilterBar::criteriaChanged);
-  connect(channel_, &QComboBox::currentIndexChanged, this, &FilterBar::criteriaChanged);
+  events_ = new EventChoices(*this);
+  clear_ = addAction(QStringLiteral("Clear"));
+  clear_->setObjectName(QStringLiteral("filterClear"));
+  clear_->setToolTip(QStringLiteral("Show every row (Esc)"));
+  clear_->setVisible(false);
+
+  connect(text_, &QLineEdit::textChanged, this, &FilterBar::Changed);
+  connect(type_, &QComboBox::currentIndexChanged, this, &FilterBar::Changed);
+  connect(channel_, &QComboBox::currentIndexChanged, this, &FilterBar::Changed);
+  connect(events_, &EventChoices::changed, this, &FilterBar::Changed);
+  connect(clear_, &QAction::triggered, this, &FilterBar::ClearAll);
+}
+
+void FilterBar::Changed() {
+  if (clearing_) return;
+  clear_->setVisible(!text_->text().isEmpty() || type_->currentIndex() > 0 ||
+                     channel_->currentIndex() > 0 || events_->filter().Active() ||
+                     events_->invert());
+  emit criteriaChanged();
+}
+
+void FilterBar::ClearAll() {
+  clearing_ = true;
+  text_->clear();
+  type_->setCurrentIndex(0);
+  channel_->setCurrentIndex(0);
+  events_->Clear();
+  clearing_ = false;
+  Changed();
 }
 
 RowFilterCriteria FilterBar::criteria() const {
@@ -59,6 +88,8 @@ RowFilterCriteria FilterBar::criteria() const {
   criteria.text = text_->text().toStdString();
   if (typeAction_->isVisible()) criteria.type = type_->currentData().toString().toStdString();
   if (channelAction_->isVisible()) criteria.channel = channel_->currentData().toInt();
+  criteria.events = events_->filter();
+  criteria.invert = events_->invert();
   return criteria;
 }
 

@@ -16,6 +16,7 @@
 #include "app/app_command_line.h"
 #include "app/detail_pane.h"
 #include "app/filter_bar.h"
+#include "app/filter_settings.h"
 #include "app/main_window.h"
 #include "app/message_presenter.h"
 #include "app/open_dialog.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
   MainWindow window(std::move(presenter), std::move(openDialog));
   if (settings) {
     (new WindowSettings(window, *settings))->Restore();
+    (new FilterSettings(window, *settings))->Restore();
     new RecentFiles(window, *settings,
                     [&window, messages](const QString& text) { messages->Show(&window, text); });
   }

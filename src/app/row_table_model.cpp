@@ -34,7 +34,11 @@ void RowTableModel::ApplyFilter() {
   shownRows_.reset();
   shown_.reset();
   if (filter_.Active()) {
-    std::vector<uint32_t> kept = FilterRows(window_.rows, columns_, filter_);
+    std::optional<RowEvents> events;
+    if (image_ != nullptr && !window_.events.view().empty())
+      events.emplace(RowEvents{window_.events, image_->bytes()});
+    std::vector<uint32_t> kept =
+        FilterRows(window_.rows, columns_, filter_, events ? &*events : nullptr);
     if (kept.size() != tableRows_) shown_ = std::move(kept);
   }
   const size_t count = shown_ ? shown_->size() : tableRows_;

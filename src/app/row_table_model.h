@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/file_image.h"
 #include "core/window_model.h"
 #include "views/row_filter.h"
 
@@ -32,6 +33,9 @@ class RowTableModel : public QAbstractTableModel {
   // table order.
   void SetFilter(const RowFilterCriteria& criteria);
   const RowFilterCriteria& filter() const { return filter_; }
+  // The file image the window's event index points into, for the filter's event choices;
+  // without it those choices keep every row.
+  void SetEventImage(const FileImage* image) { image_ = image; }
   // True while the filter hides rows.
   bool Filtered() const { return shown_.has_value(); }
   // The table row (0-based) behind a shown row.
@@ -61,6 +65,7 @@ class RowTableModel : public QAbstractTableModel {
   int rows_ = 0;
   size_t tableRows_ = 0;
   RowFilterCriteria filter_;
+  const FileImage* image_ = nullptr;
   std::optional<std::vector<uint32_t>> shown_;  // nothing while every row is shown
   mutable std::optional<RowTable> shownRows_;   // made when first asked for
 };

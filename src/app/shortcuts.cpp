@@ -26,9 +26,11 @@ void AddShortcuts(MainWindow& window) {
     field->setFocus(Qt::ShortcutFocusReason);
     field->selectAll();
   });
-  auto* clear = new QShortcut(QKeySequence(Qt::Key_Escape), field);
-  clear->setContext(Qt::WidgetShortcut);
-  QObject::connect(clear, &QShortcut::activated, field, &QLineEdit::clear);
+  // Escape in the filter bar clears the text and every choice.
+  FilterBar* bar = window.filterBar();
+  auto* clear = new QShortcut(QKeySequence(Qt::Key_Escape), bar);
+  clear->setContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(clear, &QShortcut::activated, bar, &FilterBar::ClearAll);
 
   // Tab leaves the list instead of moving from cell to cell; the arrow keys move in it.
   window.listView()->setTabKeyNavigation(false);

@@ -10,10 +10,13 @@
 #include <QMimeData>
 #include <QTableView>
 #include <QTimer>
+#include <algorithm>
 
+#include "app/column_chooser.h"
 #include "app/detail_pane.h"
 #include "app/drop_opener.h"
 #include "app/encoding_menu.h"
+#include "app/event_choices.h"
 #include "app/export_action.h"
 #include "app/filter_bar.h"
 #include "app/go_to.h"
@@ -24,6 +27,7 @@
 #include "shell/open_command.h"
 #include "views/row_filter.h"
 #include "views/select_view.h"
+#include "views/shown_columns.h"
 
 namespace veltrix::app {
 
@@ -33,10 +37,14 @@ void MainWindow::BuildExtras() {
 
   filterBar_ = new FilterBar(this);
   addToolBar(Qt::TopToolBarArea, filterBar_);
+  model_->SetEventImage(&session_.image);
+  new ColumnChooser(*listView_,
+                    [this] { return QString::fromStdString(session_.window.PressedView()); });
   connect(filterBar_, &FilterBar::criteriaChanged, this,
           [this] { model_->SetFilter(filterBar_->criteria()); });
   connect(model_, &RowTableModel::filterApplied, this, [this] {
     filterBar_->SetColumns(session_.window.columns);
+    filterBar_->eventChoices()->SetAvailable(!session_.window.events.view().empty());
     // The quick choices follow the view's columns, so the criteria may have changed; the
     // filter applied again comes back here with equal criteria.
     if (!(filterBar_->criteria() == model_->filter())) {
@@ -66,9 +74,13 @@ void MainWindow::BuildExtras() {
 
 // ---- Filter ----
 
+// Only the rows the filter keeps, and only the columns the list shows.
 const WindowModel& MainWindow::ShownWindow() {
-  if (!model_->Filtered()) return session_.window;
+  const std::vector<bool> columns = ShownColumns(*listView_);
+  const bool allColumns = std::find(columns.begin(), columns.end(), false) == columns.end();
+  if (!model_->Filtered() && allColumns) return session_.window;
   shownWindow_ = WindowWithRows(session_.window, model_->ShownRows());
+  if (!allColumns) KeepShownColumns(*shownWindow_, columns);
   return *shownWindow_;
 }
 

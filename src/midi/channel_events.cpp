@@ -186,6 +186,11 @@ std::string GetMidiEvent(Session& session, int status, int) {
   return text;
 }
 
+std::string_view ControllerName(int controller) {
+  return controller >= 0 && controller < 128 ? kControllerLookup[static_cast<size_t>(controller)]
+                                             : kUndefinedController;
+}
+
 std::string NoteName(const Session& session, int note) {
   return Guarded(session.reporter, "NoteName", std::string(), [&] {
     if (note < 0) Raise(kSubscriptOutOfRange);

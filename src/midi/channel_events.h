@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/session.h"
 
@@ -15,5 +16,8 @@ void AppendMidiEvent(Session& session, int status, std::string& text);
 
 // A note name with its octave: 60 gives "C  5". Reports as "NoteName".
 std::string NoteName(const Session& session, int note);
+
+// The name a Control Change of `controller` (0-127) is listed with; "Undefined" for others.
+std::string_view ControllerName(int controller);
 
 }  // namespace veltrix

@@ -10,7 +10,7 @@
 namespace veltrix {
 
 std::vector<uint32_t> FilterRows(const RowTable& rows, const std::vector<Column>& columns,
-                                 const RowFilterCriteria& criteria) {
+                                 const RowFilterCriteria& criteria, const RowEvents* events) {
   const std::string needle = FoldedNeedle(criteria.text);
   // A criterion on a column the view lacks keeps every row: its column stays "none".
   constexpr size_t kNone = static_cast<size_t>(-1);
@@ -22,19 +22,29 @@ std::vector<uint32_t> FilterRows(const RowTable& rows, const std::vector<Column>
   if (typeColumn >= columnCount) typeColumn = kNone;
   if (channelColumn >= columnCount) channelColumn = kNone;
   const std::string channel = std::to_string(criteria.channel);
+  const bool byCells = typeColumn != kNone || channelColumn != kNone || !needle.empty();
+  const bool byEvents =
+      criteria.events.Active() && events != nullptr && events->index.size() == rows.size();
+  const bool invert = criteria.invert && criteria.Active();
+
+  auto keptByCells = [&](const std::string_view* cells) {
+    if (typeColumn != kNone && cells[typeColumn] != criteria.type) return false;
+    if (channelColumn != kNone && Trimmed(cells[channelColumn]) != channel) return false;
+    return needle.empty() || std::any_of(cells, cells + columnCount, [&](std::string_view cell) {
+             return ContainsFolded(cell, needle);
+           });
+  };
 
   std::vector<std::string_view> cells(std::max<size_t>(rows.ColumnCount(), 1));
   std::vector<uint32_t> shown;
   shown.reserve(rows.size());
   for (size_t row = 0; row < rows.size(); ++row) {
-    rows.CellsOf(row, cells.data());
-    if (typeColumn != kNone && cells[typeColumn] != criteria.type) continue;
-    if (channelColumn != kNone && Trimmed(cells[channelColumn]) != channel) continue;
-    if (!needle.empty() &&
-        std::none_of(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(columnCount),
-                     [&](std::string_view cell) { return ContainsFolded(cell, needle); }))
-      continue;
-    shown.push_back(static_cast<uint32_t>(row));
+    bool kept = !byEvents || criteria.events.Keeps(FactsOf(*events->index.Of(row), events->image));
+    if (kept && byCells) {
+      rows.CellsOf(row, cells.data());
+      kept = keptByCells(cells.data());
+    }
+    if (kept != invert) shown.push_back(static_cast<uint32_t>(row));
   }
   return shown;
 }
