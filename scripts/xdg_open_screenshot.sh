@@ -50,6 +50,6 @@ xwd -root -silent >"$work/screen.xwd"
 [ -n "$program" ] && kill "$program"
 wait "$opener" 2>/dev/null || true
 RUN
-python3 "$here/scripts/xwd_to_png.py" "$work/screen.xwd" "$output" 0 0 "${SCREENSHOT_WIDTH:-620}" \
+python3 "$here/scripts/xwd_to_png.py" "$work/screen.xwd" "$output" 0 0 "${SCREENSHOT_WIDTH:-800}" \
   "${SCREENSHOT_HEIGHT:-681}"
 echo "saved $output"

@@ -450,9 +450,9 @@ void MainWindow::ApplyColumnWidths() {
   if (pendingFit_ && pendingFit_->headers == HeaderTexts(window)) {
     widths = pendingFit_->widths;
   } else {
-    // A view the readers do not fit keeps its design widths, but no column cuts its texts.
+    // A view the readers do not fit keeps its design widths, but no column cuts its cells.
     FitMetrics metrics{listView_->fontMetrics(), listView_->horizontalHeader()->fontMetrics()};
-    const std::vector<int> fitted = FitColumnWidths(window, metrics, true);
+    const std::vector<int> fitted = FitColumnWidths(window, metrics, false);
     for (size_t c = 0; c < widths.size() && c < fitted.size(); ++c)
       widths[c] = std::max(widths[c], fitted[c]);
   }
