@@ -186,6 +186,10 @@ std::string GetMidiEvent(Session& session, int status, int) {
   return text;
 }
 
+std::string_view ControllerName(int number) {
+  return kControllerLookup[static_cast<size_t>(number) & 0xFF];
+}
+
 std::string NoteName(const Session& session, int note) {
   return Guarded(session.reporter, "NoteName", std::string(), [&] {
     if (note < 0) Raise(kSubscriptOutOfRange);
