@@ -1,6 +1,7 @@
 #include "overview/file_overview.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -110,9 +111,6 @@ class SongPass {
       case 0x06:
         markers.push_back({record.tick, std::nullopt, Text(event), record.first});
         break;
-      case 0x2F:
-        if (!endOfTrack) endOfTrack = record.tick;
-        break;
       case 0x51:
         if (data.size() == 3) {
           const int32_t value = (data[0] << 16) | (data[1] << 8) | data[2];
@@ -218,6 +216,24 @@ void SongPass::Finish(int ticksPerQuarter, const TempoMap& tempoMap,
   }
 }
 
+// The tick of the End of Track behind the last listed event (the walk stops at it without a
+// row), when the bytes there hold one.
+std::optional<int32_t> EndOfTrackTick(const FileImage& image, const EventRecord& last) {
+  try {
+    int64_t position = int64_t{last.last} + 1;
+    int64_t delta = 0;
+    for (int count = 0; count < 4; ++count) {
+      const uint8_t byte = image.at(position++);
+      delta = (delta << 7) | (byte & 0x7F);
+      if ((byte & 0x80) == 0) break;
+    }
+    if (image.at(position) != 0xFF || image.at(position + 1) != 0x2F) return std::nullopt;
+    return static_cast<int32_t>(std::min<int64_t>(last.tick + delta, INT32_MAX));
+  } catch (const Failure&) {
+    return std::nullopt;
+  }
+}
+
 // The number of "MTrk" chunks the file holds, walked by their declared lengths.
 int TrackChunks(const FileImage& file) {
   int count = 0;
@@ -280,6 +296,11 @@ FileOverview OverviewOfFile(const std::string& path, const std::string& codePage
   const Division division = DivisionOf(static_cast<uint16_t>(overview.division.value_or(0)));
   SongPass pass(overview, session.image, session.codePage);
   for (const EventRecord& record : sink.records) pass.Add(record);
+  if (!sink.records.empty())
+    if (const std::optional<int32_t> end = EndOfTrackTick(session.image, sink.records.back())) {
+      pass.endOfTrack = *end;
+      pass.latestTick_ = std::max(pass.latestTick_, *end);
+    }
   TempoMap tempoMap(division);
   for (const auto& [tick, value] : pass.tempos) tempoMap.AddTempo(tick, value);
   check::MeasureMap measures(division.ticksPerQuarter);
