@@ -21,6 +21,7 @@
 #include "app/filter_bar.h"
 #include "app/go_to.h"
 #include "app/main_window.h"
+#include "app/overview_pane.h"
 #include "app/problems_pane.h"
 #include "app/row_table_model.h"
 #include "app/universal_option.h"
@@ -67,6 +68,7 @@ void MainWindow::BuildExtras() {
   AddDock(detailPane_);
   problemsPane_ = new ProblemsPane(*this, this);
   AddDock(problemsPane_);
+  AddDock(new OverviewPane(*this, this));
   AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
   AddTimeCommands(*this);
   AddUniversalDecodeOption(*this);

@@ -64,6 +64,8 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
       }
     } else if (argument == "--check") {
       options.check = true;
+    } else if (argument == "--overview") {
+      options.overview = true;
     } else if (argument == "--no-decode-sysex") {
       options.decodeSysex = false;
     } else if (argument == "--decode-universal") {

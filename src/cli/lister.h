@@ -30,6 +30,7 @@ struct ListerOptions {
   std::vector<ListerInput> inputs;  // every FILE and folder, in argument order
   unsigned jobs = 0;                // files listed at once; 0 for one per processor
   bool check = false;               // report each file's problems instead of listing it
+  bool overview = false;            // report what each file holds instead of listing it
 };
 
 // True when the arguments ask for more than the one-file listing: several FILEs, a folder or

@@ -6,6 +6,7 @@
 #include "cli/batch_lister.h"
 #include "cli/check_command.h"
 #include "cli/lister.h"
+#include "cli/overview_command.h"
 #include "core/code_page.h"
 
 namespace {
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
     veltrix::CodePage checked(options.codePage);  // an unknown name is a usage error
     if (options.check)
       status = veltrix::RunCheck(options, WriteOut, WriteError);
+    else if (options.overview)
+      status = veltrix::RunOverview(options, WriteOut, WriteError);
     else
       status = veltrix::IsBatch(options) ? veltrix::RunBatchLister(options, WriteOut, WriteError)
                                          : ListOneFile(options);

@@ -54,6 +54,7 @@ inline constexpr char kListerHelp[] =
     "  --jobs N                    list N files at once (default: one per processor)\n"
     "  --time                      add the column Time: each event's clock time (m:ss.mmm)\n"
     "  --check                     report what is wrong with each file instead of listing it\n"
+    "  --overview                  report what each file holds instead of listing it\n"
     "  --help                      show this text\n"
     "\n"
     "tsv: a header line, then a line per row, cells joined by TAB, lines ended by LF;\n"
@@ -80,6 +81,16 @@ inline constexpr char kListerHelp[] =
     "path, severity (error, warning, note), code, offset, track, tick, measure, message,\n"
     "then a summary on standard error; json and jsonl write an object per file with path,\n"
     "format, tracks, findings and counts. Exit status 0 when no file has an error, 1 when\n"
-    "one has or cannot be read.\n";
+    "one has or cannot be read.\n"
+    "\n"
+    "--overview tells what each file holds. tsv and csv write one line per file (the\n"
+    "library report): path, kind (song or style), format, length, tempo, time signature,\n"
+    "key, channels, sections with their bars, voices by channel and the problem counts.\n"
+    "json and jsonl write an object per file with path, kind, format, tracks, division,\n"
+    "length, seconds, tempo {first, lowest, highest, changes}, time_signatures, keys,\n"
+    "names, copyright, lyrics, markers, channels (notes, range, velocities, drums,\n"
+    "programs with bank and voice name, controllers), sysex, problems and, for a style,\n"
+    "style_format, sections, parts, ots and music_finder_records; unknown members are\n"
+    "null. Exit status 0, or 1 when a file cannot be read.\n";
 
 }  // namespace veltrix

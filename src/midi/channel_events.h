@@ -14,10 +14,10 @@ std::string GetMidiEvent(Session& session, int status, int channel);
 // The same text appended to `text`, so a walk can reuse one buffer for every event.
 void AppendMidiEvent(Session& session, int status, std::string& text);
 
+// The listing's name of controller `number` (0-127): "Volume", "Undefined" for one without.
+std::string_view ControllerName(int number);
+
 // A note name with its octave: 60 gives "C  5". Reports as "NoteName".
 std::string NoteName(const Session& session, int note);
-
-// The name a Control Change of `controller` (0-127) is listed with; "Undefined" for others.
-std::string_view ControllerName(int controller);
 
 }  // namespace veltrix

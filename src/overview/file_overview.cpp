@@ -1,0 +1,327 @@
+#include "overview/file_overview.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
+#include "check/file_check.h"
+#include "check/measure_map.h"
+#include "core/failure.h"
+#include "core/file_image.h"
+#include "core/session.h"
+#include "overview/event_bytes.h"
+#include "overview/style_overview.h"
+#include "overview/voice_names.h"
+#include "shell/open_command.h"
+#include "style/section_locator.h"
+#include "timing/tempo_map.h"
+
+namespace veltrix::overview {
+
+namespace {
+
+// Keeps what the listing's walk knows of every event and drops the rows' texts.
+class RecordSink final : public RowSink {
+ public:
+  void BeginRows(const WindowModel&) override {}
+  void Row(const std::string_view*, size_t, const EventRecord& record) override {
+    records.push_back(record);
+  }
+  void RowWithPlainCell(const std::string_view*, size_t, size_t, std::string_view,
+                        const EventRecord& record) override {
+    records.push_back(record);
+  }
+  std::vector<EventRecord> records;
+};
+
+constexpr std::array<const char*, 15> kMajorKeys = {"Cb", "Gb", "Db", "Ab", "Eb", "Bb", "F", "C",
+                                                    "G",  "D",  "A",  "E",  "B",  "F#", "C#"};
+constexpr std::array<const char*, 15> kMinorKeys = {"Ab", "Eb", "Bb", "F",  "C",  "G",  "D", "A",
+                                                    "E",  "B",  "F#", "C#", "G#", "D#", "A#"};
+
+std::string KeyText(int sharps, int minor) {
+  if (sharps < -7 || sharps > 7) return "unknown key " + std::to_string(sharps);
+  const size_t index = static_cast<size_t>(sharps + 7);
+  return minor ? std::string(kMinorKeys[index]) + " minor"
+               : std::string(kMajorKeys[index]) + " major";
+}
+
+double Bpm(int32_t microsecondsPerQuarter) {
+  return std::round(60000000.0 / microsecondsPerQuarter * 100.0) / 100.0;
+}
+
+// The measure (from 1) of a "M:BB:TTT" position.
+int64_t MeasureOf(const check::MeasureMap& map, int32_t tick) {
+  const std::string position = map.Position(tick);
+  return position.empty() ? 1 : std::stoll(position.substr(0, position.find(':')));
+}
+
+// What one pass over the listing's events finds.
+class SongPass {
+ public:
+  SongPass(FileOverview& overview, const FileImage& image, const CodePage& codePage)
+      : overview_(overview), image_(image), codePage_(codePage) {}
+
+  void Add(const EventRecord& record) {
+    const std::optional<EventBytes> event = ReadEvent(image_, record);
+    if (!event) return;
+    latestTick_ = std::max(latestTick_, record.tick);
+    if (event->status == 0xFF) return Meta(record, *event);
+    if (event->status == 0xF0 || event->status == 0xF7) return Sysex(*event);
+    if (event->status >= 0x80 && event->status < 0xF0) Channel(record, *event);
+  }
+
+  // Adds the time signatures to `measures`.
+  void AddTimeSignatures(check::MeasureMap& measures) const {
+    for (size_t i = 0; i < timeSignatures.size(); ++i)
+      measures.AddTimeSignature(timeSignatures[i].first, timeSignatureValues[i].first,
+                                timeSignatureValues[i].second);
+  }
+  void Finish(int ticksPerQuarter, const TempoMap& tempos, const check::MeasureMap& measures);
+
+  std::vector<MarkerAt> markers;
+  std::vector<std::pair<int32_t, int32_t>> tempos;              // tick, microseconds per quarter
+  std::vector<std::pair<int32_t, std::string>> timeSignatures;  // tick, "n/d"
+  std::vector<std::pair<int, int>> timeSignatureValues;         // numerator, power
+  std::optional<int32_t> endOfTrack;
+  int32_t latestTick_ = 0;
+
+ private:
+  std::string Text(const EventBytes& event) const {
+    return codePage_.ToUtf8(
+        std::string_view(reinterpret_cast<const char*>(event.data.data()), event.data.size()));
+  }
+
+  void Meta(const EventRecord& record, const EventBytes& event) {
+    const std::span<const uint8_t> data = event.data;
+    switch (event.metaType) {
+      case 0x01:
+        if (!overview_.title) overview_.title = Text(event);
+        break;
+      case 0x02:
+        if (!overview_.copyright) overview_.copyright = Text(event);
+        break;
+      case 0x03:
+        overview_.names.push_back(Text(event));
+        break;
+      case 0x05:
+        ++overview_.lyrics;
+        break;
+      case 0x06:
+        markers.push_back({record.tick, std::nullopt, Text(event), record.first});
+        break;
+      case 0x51:
+        if (data.size() == 3) {
+          const int32_t value = (data[0] << 16) | (data[1] << 8) | data[2];
+          if (value > 0) tempos.emplace_back(record.tick, value);
+        }
+        break;
+      case 0x58:
+        if (data.size() >= 2 && data[1] < 31) {
+          timeSignatures.emplace_back(
+              record.tick, std::to_string(data[0]) + "/" + std::to_string(int64_t{1} << data[1]));
+          timeSignatureValues.emplace_back(data[0], data[1]);
+        }
+        break;
+      case 0x59:
+        if (data.size() >= 2)
+          overview_.keys.push_back(KeyText(static_cast<int8_t>(data[0]), data[1]));
+        break;
+      default:
+        break;
+    }
+  }
+
+  void Sysex(const EventBytes& event) {
+    const std::span<const uint8_t> d = event.data;
+    SysexCounts& counts = overview_.sysex;
+    if (event.status == 0xF0 && d.size() >= 3 && d[0] == 0x43 && (d[1] & 0xF0) == 0x10 &&
+        d[2] == 0x4C)
+      ++counts.xg;
+    else if (event.status == 0xF0 && d.size() >= 3 && d[0] == 0x7E && d[2] == 0x09)
+      ++counts.gm;
+    else if (event.status == 0xF0 && !d.empty() && (d[0] == 0x7E || d[0] == 0x7F))
+      ++counts.universal;
+    else if (event.status == 0xF0 && !d.empty() && d[0] == 0x43)
+      ++counts.keyboard;
+    else
+      ++counts.other;
+  }
+
+  void Channel(const EventRecord& record, const EventBytes& event) {
+    const size_t index = event.status & 0x0F;
+    ChannelUse& use = channels_[index];
+    used_[index] = true;
+    const int kind = event.status >> 4;
+    const int first = event.data.empty() ? 0 : event.data[0];
+    const int second = event.data.size() > 1 ? event.data[1] : 0;
+    if (kind == 0x9 && second > 0) {
+      ++use.notes;
+      use.lowest = std::min(use.lowest.value_or(first), first);
+      use.highest = std::max(use.highest.value_or(first), first);
+      use.velocityLow = std::min(use.velocityLow.value_or(second), second);
+      use.velocityHigh = std::max(use.velocityHigh.value_or(second), second);
+    } else if (kind == 0xB) {
+      if (std::find(use.controllers.begin(), use.controllers.end(), first) == use.controllers.end())
+        use.controllers.push_back(first);
+      if (first == 0) bankMsb_[index] = second;
+      if (first == 32) bankLsb_[index] = second;
+      if (first == 0 && second == 127) use.drums = true;
+    } else if (kind == 0xC) {
+      use.programs.push_back(
+          {record.tick, bankMsb_[index], bankLsb_[index], first, std::string(), record.first});
+    }
+  }
+
+  FileOverview& overview_;
+  const FileImage& image_;
+  const CodePage& codePage_;
+  std::array<ChannelUse, 16> channels_{};
+  std::array<bool, 16> used_{};
+  std::array<std::optional<int>, 16> bankMsb_{}, bankLsb_{};
+
+  friend void FinishChannels(SongPass& pass);
+};
+
+void SongPass::Finish(int ticksPerQuarter, const TempoMap& tempoMap,
+                      const check::MeasureMap& measures) {
+  for (size_t index = 0; index < channels_.size(); ++index) {
+    if (!used_[index]) continue;
+    ChannelUse use = std::move(channels_[index]);
+    use.channel = static_cast<int>(index) + 1;
+    use.drums = use.drums || use.channel == 10;
+    std::sort(use.controllers.begin(), use.controllers.end());
+    for (ProgramAt& program : use.programs)
+      program.name = VoiceName(program.bankMsb, program.bankLsb, program.program, use.drums);
+    overview_.channels.push_back(std::move(use));
+  }
+  for (MarkerAt& marker : markers)
+    if (tempoMap.GivesTime()) marker.microseconds = tempoMap.MicrosecondsAt(marker.tick);
+  overview_.markers = markers;
+
+  for (const auto& [tick, signature] : timeSignatures)
+    overview_.timeSignatures.push_back({MeasureOf(measures, tick), tick, signature});
+
+  overview_.tempoChanges = static_cast<int64_t>(tempos.size());
+  if (ticksPerQuarter > 0) {
+    const int32_t first =
+        tempos.empty() || tempos.front().first > 0 ? kDefaultTempo : tempos.front().second;
+    overview_.tempoFirst = Bpm(first);
+    overview_.tempoLowest = overview_.tempoHighest = overview_.tempoFirst;
+    for (const auto& tempo : tempos) {
+      overview_.tempoLowest = std::min(*overview_.tempoLowest, Bpm(tempo.second));
+      overview_.tempoHighest = std::max(*overview_.tempoHighest, Bpm(tempo.second));
+    }
+  }
+}
+
+// The tick of the End of Track behind the last listed event (the walk stops at it without a
+// row), when the bytes there hold one.
+std::optional<int32_t> EndOfTrackTick(const FileImage& image, const EventRecord& last) {
+  try {
+    int64_t position = int64_t{last.last} + 1;
+    int64_t delta = 0;
+    for (int count = 0; count < 4; ++count) {
+      const uint8_t byte = image.at(position++);
+      delta = (delta << 7) | (byte & 0x7F);
+      if ((byte & 0x80) == 0) break;
+    }
+    if (image.at(position) != 0xFF || image.at(position + 1) != 0x2F) return std::nullopt;
+    return static_cast<int32_t>(std::min<int64_t>(last.tick + delta, INT32_MAX));
+  } catch (const Failure&) {
+    return std::nullopt;
+  }
+}
+
+// The number of "MTrk" chunks the file holds, walked by their declared lengths.
+int TrackChunks(const FileImage& file) {
+  int count = 0;
+  int64_t position = 14;
+  while (position + 8 <= file.FileLength()) {
+    if (file.HasTagAt(position, "MTrk"))
+      ++count;
+    else if (!file.HasTagAt(position, "MThd") && count > 0)
+      break;
+    position += 8 + int64_t{file.BigEndian32(position + 4)};
+  }
+  return count;
+}
+
+}  // namespace
+
+std::string LengthText(int64_t microseconds) {
+  const int64_t seconds = microseconds / 1000000;
+  char text[32];
+  std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(seconds / 60),
+                static_cast<long long>(seconds % 60));
+  return text;
+}
+
+FileOverview OverviewOfFile(const std::string& path, const std::string& codePage) {
+  FileOverview overview;
+  overview.path = path;
+  FileImage file;
+  try {
+    file = LoadFileImage(path);
+  } catch (const Failure& failure) {
+    overview.message = "the file cannot be read: " + failure.description();
+    overview.problems[0] = 1;
+    return overview;
+  } catch (const std::exception& failure) {
+    overview.message = std::string("the file cannot be read: ") + failure.what();
+    overview.problems[0] = 1;
+    return overview;
+  }
+  const check::FileCheck found = check::CheckFile(file.bytes(), path);
+  const auto counts = found.Counts();
+  for (size_t i = 0; i < 3; ++i) overview.problems[i] = static_cast<int64_t>(counts[i]);
+
+  Session session;
+  session.codePage = CodePage(codePage);
+  std::vector<std::string> messages;
+  session.ConnectMessages([&](const std::string& text) { messages.push_back(text); });
+  RecordSink sink;
+  if (OpenFile(session, path, &sink) != OpenOutcome::Listed) {
+    overview.message = messages.empty() ? "the file cannot be listed" : messages.front();
+    return overview;
+  }
+  overview.readable = true;
+  if (file.FileLength() >= 14 && file.HasTagAt(0, "MThd")) {
+    overview.format = file.BigEndian16(8);
+    overview.declaredTracks = file.BigEndian16(10);
+    overview.division = file.BigEndian16(12);
+    overview.tracks = TrackChunks(file);
+  }
+  const Division division = DivisionOf(static_cast<uint16_t>(overview.division.value_or(0)));
+  SongPass pass(overview, session.image, session.codePage);
+  for (const EventRecord& record : sink.records) pass.Add(record);
+  if (!sink.records.empty())
+    if (const std::optional<int32_t> end = EndOfTrackTick(session.image, sink.records.back())) {
+      pass.endOfTrack = *end;
+      pass.latestTick_ = std::max(pass.latestTick_, *end);
+    }
+  TempoMap tempoMap(division);
+  for (const auto& [tick, value] : pass.tempos) tempoMap.AddTempo(tick, value);
+  check::MeasureMap measures(division.ticksPerQuarter);
+  pass.AddTimeSignatures(measures);
+  pass.Finish(division.ticksPerQuarter, tempoMap, measures);
+  if (tempoMap.GivesTime()) overview.microseconds = tempoMap.MicrosecondsAt(pass.latestTick_);
+
+  const std::optional<int64_t> casm = LocateCasm(session);
+  const bool style = check::IsStyleName(path) || (casm && session.image.HasTagAt(*casm, "CASM"));
+  overview.kind = style ? "style" : "song";
+  if (style) {
+    StyleTrack track;
+    track.endTick = pass.endOfTrack.value_or(pass.latestTick_);
+    const auto [numerator, power] = pass.timeSignatureValues.empty()
+                                        ? std::pair<int, int>{4, 2}
+                                        : pass.timeSignatureValues.front();
+    track.ticksPerMeasure = int64_t{division.ticksPerQuarter} * 4 * numerator >> power;
+    track.measureOf = [&measures](int32_t tick) { return MeasureOf(measures, tick); };
+    overview.style = ReadStyle(session, file, overview, track);
+  }
+  return overview;
+}
+
+}  // namespace veltrix::overview
