@@ -65,6 +65,9 @@ class RowSink {
                                 std::string_view plain, const EventRecord& record);
   // A tempo change the walk met, for the times of the kept rows; a writer has no use for it.
   virtual void Tempo(int32_t /*tick*/, int32_t /*microsecondsPerQuarter*/) {}
+  // False for a sink that keeps only the records: the walk then steps over each event without
+  // making its texts, and hands on rows without cells.
+  virtual bool WantsTexts() const { return true; }
 };
 
 // Everything the main window shows, as plain data. The readers write into it; the Qt window

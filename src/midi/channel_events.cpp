@@ -180,6 +180,10 @@ void AppendMidiEvent(Session& session, int status, std::string& text) {
   if (!decoded) text.resize(before);
 }
 
+int ChannelDataBytes(int status) {
+  return status >= 0 && status < 256 ? kDataBytesByKind[static_cast<size_t>(status / 16)] : 0;
+}
+
 std::string GetMidiEvent(Session& session, int status, int) {
   std::string text;
   AppendMidiEvent(session, status, text);

@@ -14,6 +14,9 @@ std::string GetMidiEvent(Session& session, int status, int channel);
 // The same text appended to `text`, so a walk can reuse one buffer for every event.
 void AppendMidiEvent(Session& session, int status, std::string& text);
 
+// The number of data bytes of a channel message with this status byte (0 for other bytes).
+int ChannelDataBytes(int status);
+
 // The listing's name of controller `number` (0-127): "Volume", "Undefined" for one without.
 std::string_view ControllerName(int number);
 

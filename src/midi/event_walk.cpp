@@ -15,13 +15,14 @@ int32_t Advance(int32_t position, int64_t by) {
   return CheckedInt32(int64_t{position} + by);
 }
 
-std::string SysexText(Session& session) {
+std::string SysexText(Session& session, bool texts) {
   session.ReadPos = Advance(session.ReadPos, 1);
   int32_t length = ReadVarLen(session);
   const uint8_t* data = session.image.Span(int64_t{session.ReadPos} + 1, length);
-  std::string hex = HexText(data, static_cast<size_t>(length));
   session.EventLength = length;
   session.ReadPos = Advance(session.ReadPos, length);
+  if (!texts) return {};
+  std::string hex = HexText(data, static_cast<size_t>(length));
   if (session.options().DecodeUniversal)
     if (auto text =
             universal::DecodeUniversal(universal::MessageBytes(data, static_cast<size_t>(length))))
@@ -80,7 +81,7 @@ void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
     session.ReadPos = Advance(session.ReadPos, int64_t{2} + session.EventLength);
   } else if (status == 0xF0) {
     event.type = kTypeSysex;
-    event.command = SysexText(session);
+    event.command = SysexText(session, state.texts);
   } else {
     event.type = kTypeMidiEvent;
     event.channel = (status % 16) + 1;
@@ -88,7 +89,11 @@ void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
     if (status == 0xF7) {
       SkipEscapeEvent(session);
     } else {
-      AppendMidiEvent(session, status, event.command);
+      if (state.texts) {
+        AppendMidiEvent(session, status, event.command);
+      } else {
+        session.EventLength = ChannelDataBytes(status);
+      }
       session.ReadPos = Advance(session.ReadPos, session.EventLength);
     }
   }

@@ -18,6 +18,9 @@ struct WalkState {
   int32_t ticks = 0;
   uint8_t runningStatus = 0;
   MeasureState measure;
+  // False when only the events' places are wanted: system-exclusive and channel events are
+  // stepped over without their texts (meta events are still read, for the measure grid).
+  bool texts = true;
 };
 
 // One event as the walk read it.

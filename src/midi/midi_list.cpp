@@ -59,6 +59,7 @@ void Walk(Session& session, RowSink& rows) {
   window.events.Start("Midi");
 
   WalkState state;
+  state.texts = rows.WantsTexts();
   WalkedEvent event;
   char position[64];
   size_t positionLength = 0;
@@ -80,14 +81,19 @@ void Walk(Session& session, RowSink& rows) {
       static constexpr std::string_view kNoGrid = "1:01:000";
       positionLength = kNoGrid.copy(position, kNoGrid.size());
     }
-    const std::string_view cells[] = {
-        {id, FormatZeroPadded(id, event.id, 6)},
-        {delay, FormatDecimal(delay, event.delta)},
-        {position, positionLength},
-        {channel, event.channel ? FormatDecimal(channel, event.channel) : 0},
-        event.type,
-        event.command};
-    rows.Row(cells, std::size(cells), {event.id, session.ReadPos, state.ticks, event.status});
+    const EventRecord record{event.id, session.ReadPos, state.ticks, event.status};
+    if (state.texts) {
+      const std::string_view cells[] = {
+          {id, FormatZeroPadded(id, event.id, 6)},
+          {delay, FormatDecimal(delay, event.delta)},
+          {position, positionLength},
+          {channel, event.channel ? FormatDecimal(channel, event.channel) : 0},
+          event.type,
+          event.command};
+      rows.Row(cells, std::size(cells), record);
+    } else {
+      rows.Row(nullptr, 0, record);
+    }
     if (event.status == 0xFF)
       if (std::optional<int32_t> tempo = TempoAt(session.image, statusAt))
         rows.Tempo(state.ticks, *tempo);
