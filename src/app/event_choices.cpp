@@ -54,6 +54,8 @@ QToolButton* MenuButton(QToolBar& bar, const QString& name, QMenu* menu) {
   button->setObjectName(name);
   button->setPopupMode(QToolButton::InstantPopup);
   button->setMenu(menu);
+  // Tab goes from the quick choices straight to the list; the menus open with a click.
+  button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
 
@@ -95,6 +97,7 @@ EventChoices::EventChoices(QToolBar& bar) : QObject(&bar) {
     field->setPlaceholderText(QString::fromLatin1(placeholder));
     field->setToolTip(QString::fromLatin1(kNoteHint));
     field->setMaximumWidth(70);
+    field->setFocusPolicy(Qt::ClickFocus);
     widgets_.append(bar.addWidget(field));
     connect(field, &QLineEdit::textChanged, this, &EventChoices::Changed);
     return field;
