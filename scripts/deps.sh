@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev xvfb xauth clang libclang-rt-14-dev midicsv poppler-utils
-          nlohmann-json3-dev python3-mido)
+          nlohmann-json3-dev python3-mido libuchardet-dev)
 missing=()
 # The install check: desktop entry, file types, man pages and the Debian package.
 packages+=(desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl man-db groff-base

@@ -6,6 +6,7 @@
 #include "cli/batch_lister.h"
 #include "cli/check_command.h"
 #include "cli/lister.h"
+#include "cli/lyrics_command.h"
 #include "core/code_page.h"
 
 namespace {
@@ -21,6 +22,8 @@ void WriteError(std::string_view text) {
 
 int ListOneFile(const veltrix::ListerOptions& options) {
   veltrix::ListerResult result = veltrix::RunLister(options, WriteOut);
+  if (!result.encodingNote.empty())
+    std::fprintf(stderr, "%s: %s\n", options.file.c_str(), result.encodingNote.c_str());
   if (options.format != "json")
     for (const std::string& message : result.messages)
       std::fprintf(stderr, "%s\n", message.c_str());
@@ -44,8 +47,11 @@ int main(int argc, char** argv) {
   }
   int status;
   try {
-    veltrix::CodePage checked(options.codePage);  // an unknown name is a usage error
-    if (options.check)
+    // An unknown name is a usage error.
+    if (options.codePage != veltrix::kGuessedCodePage) veltrix::CodePage checked(options.codePage);
+    if (options.lyrics)
+      status = veltrix::RunLyrics(options, WriteOut, WriteError);
+    else if (options.check)
       status = veltrix::RunCheck(options, WriteOut, WriteError);
     else
       status = veltrix::IsBatch(options) ? veltrix::RunBatchLister(options, WriteOut, WriteError)
