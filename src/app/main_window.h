@@ -100,6 +100,8 @@ class MainWindow : public QMainWindow {
   void SetExportDialog(std::unique_ptr<ExportDialog> dialog);
   // Options > Text Encoding: reads the files' texts in this code page and lists again.
   void SetTextEncoding(const QString& name);
+  // Puts `text` in the status bar's first panel.
+  void ShowStatus(const std::string& text);
   // The window as the list shows it: only the rows the filter keeps.
   const WindowModel& ShownWindow();
   FilterBar* filterBar() const { return filterBar_; }

@@ -13,10 +13,12 @@
 
 #include "app/detail_pane.h"
 #include "app/drop_opener.h"
+#include "app/encoding_detect.h"
 #include "app/encoding_menu.h"
 #include "app/export_action.h"
 #include "app/filter_bar.h"
 #include "app/go_to.h"
+#include "app/lyrics_pane.h"
 #include "app/main_window.h"
 #include "app/problems_pane.h"
 #include "app/row_table_model.h"
@@ -77,7 +79,9 @@ void MainWindow::BuildExtras() {
   QAction* problems = problemsPane_->toggleViewAction();
   problems->setObjectName(QStringLiteral("mnuProblems"));
   options->addAction(problems);
-  AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
+  AddLyricsPane(*this);
+  auto* detector = new EncodingDetector(*this);
+  AddEncodingMenu(options, [detector](const QString& name) { detector->Choose(name); });
   AddTimeCommands(*this);
 }
 
@@ -201,6 +205,11 @@ void MainWindow::SetTextEncoding(const QString& name) {
     const std::string view = session_.window.PressedView();
     if (!view.empty() && !session_.window.fileName.empty()) SelectView(session_, view);
   });
+}
+
+void MainWindow::ShowStatus(const std::string& text) {
+  session_.window.statusText = text;
+  ShowFilterStatus();
 }
 
 }  // namespace veltrix::app
