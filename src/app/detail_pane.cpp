@@ -25,10 +25,9 @@ QString DetailText(const EventDetail& detail) {
   return text;
 }
 
-DetailPane::DetailPane(QWidget* parent) : QDockWidget(QStringLiteral("Event Detail"), parent) {
-  setObjectName(QStringLiteral("DetailPane"));
-  setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-              QDockWidget::DockWidgetFloatable);
+DetailPane::DetailPane(DockHost& host, QWidget* parent)
+    : DockPanel(host, QStringLiteral("DetailPane"), QStringLiteral("Event Detail"),
+                QStringLiteral("Event Detail"), parent) {
   text_ = new QPlainTextEdit(this);
   text_->setObjectName(QStringLiteral("detailText"));
   text_->setReadOnly(true);
@@ -40,6 +39,26 @@ DetailPane::DetailPane(QWidget* parent) : QDockWidget(QStringLiteral("Event Deta
 
 void DetailPane::ShowDetail(const std::optional<EventDetail>& detail) {
   text_->setPlainText(detail ? DetailText(*detail) : QString::fromLatin1(kNoDetailText));
+}
+
+void DetailPane::ShowCurrentRow() {
+  const std::optional<size_t> row = host().CurrentTableRow();
+  std::optional<EventDetail> detail;
+  if (row) {
+    try {
+      detail = DescribeEvent(host().session(), *row);
+    } catch (const std::exception&) {
+      // An event whose bytes the image lacks has no detail; the list reports its faults.
+      detail.reset();
+    }
+  }
+  ShowDetail(detail);
+}
+
+// A hex dump line (offset, sixteen bytes, their characters) without wrapping.
+int DetailPane::ContentWidth() const {
+  const QFontMetrics metrics = text_->fontMetrics();
+  return metrics.horizontalAdvance(QString(80, u'0')) + 48;
 }
 
 QString DetailPane::text() const {

@@ -50,8 +50,10 @@ void EncodingDetector::GuessForListedFile() {
       TextBytesOf(session.image, session.window.events, OwnBytesOf(path, session.image)));
   const std::string name = guess.name.empty() ? kNoGuessCodePage : guess.name;
   if (name != session.codePage.name()) window_.SetTextEncoding(QString::fromStdString(name));
-  window_.ShowStatus(guess.name.empty() ? "Text encoding: nothing guessed, windows-1252"
-                                        : "Text encoding guessed: " + guess.name);
+  window_.ShowStatusText(guess.name.empty()
+                             ? QStringLiteral("Text encoding: nothing guessed, windows-1252")
+                             : QStringLiteral("Text encoding guessed: ") +
+                                   QString::fromStdString(guess.name));
 }
 
 }  // namespace veltrix::app

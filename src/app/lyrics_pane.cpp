@@ -14,8 +14,6 @@
 #include <algorithm>
 
 #include "app/encoding_menu.h"
-#include "app/main_window.h"
-#include "app/row_table_model.h"
 #include "lyrics/encoding_guess.h"
 #include "lyrics/indexed_file.h"
 #include "lyrics/lyrics_reader.h"
@@ -61,15 +59,10 @@ bool Western(const std::string& codePage) {
 
 }  // namespace
 
-LyricsPane::LyricsPane(const Session& session, SelectEvent select, ChooseEncoding choose,
-                       QWidget* parent)
-    : QDockWidget(QStringLiteral("Lyrics"), parent),
-      session_(session),
-      select_(std::move(select)),
-      choose_(std::move(choose)) {
-  setObjectName(QStringLiteral("LyricsPane"));
-  setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-              QDockWidget::DockWidgetFloatable);
+LyricsPane::LyricsPane(DockHost& host, QWidget* window)
+    : DockPanel(host, QStringLiteral("LyricsPane"), QStringLiteral("Lyrics"),
+                QStringLiteral("Lyrics"), window),
+      window_(window) {
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -94,7 +87,9 @@ LyricsPane::LyricsPane(const Session& session, SelectEvent select, ChooseEncodin
   switchButton_ = new QPushButton(switchBar_);
   switchButton_->setObjectName(QStringLiteral("lyricsSwitchEncoding"));
   connect(switchButton_, &QPushButton::clicked, this, [this] {
-    if (!offered_.isEmpty()) choose_(offered_);
+    if (offered_.isEmpty()) return;
+    if (auto* entry = window_->findChild<QAction*>(QStringLiteral("mnuEncoding_") + offered_))
+      entry->trigger();
   });
   switchLayout->addWidget(switchText_, 1);
   switchLayout->addWidget(switchButton_);
@@ -110,20 +105,26 @@ LyricsPane::LyricsPane(const Session& session, SelectEvent select, ChooseEncodin
   connect(lines_, &QTextBrowser::anchorClicked, this, &LyricsPane::LinkClicked);
   layout->addWidget(lines_, 1);
   setWidget(body);
-  connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible) Refresh();
-  });
   Render();
 }
 
+void LyricsPane::ListingChanged() {
+  Refresh();
+  ShowRow(host().CurrentTableRow());
+}
+
+void LyricsPane::CurrentRowChanged() {
+  ShowRow(host().CurrentTableRow());
+}
+
 void LyricsPane::Refresh() {
-  if (isHidden()) return;
-  const EventIndex& events = session_.window.events;
-  const std::string path = session_.window.fileName;
+  const Session& session = host().session();
+  const EventIndex& events = session.window.events;
+  const std::string path = session.window.fileName;
   // A new file, code page, listing or sort of it; a filter changes none of them.
-  std::string key = path + '\n' + session_.codePage.name() + '\n' + events.view() + '\n' +
+  std::string key = path + '\n' + session.codePage.name() + '\n' + events.view() + '\n' +
                     std::to_string(events.size()) + '\n' +
-                    std::to_string(session_.image.FileLength());
+                    std::to_string(session.image.FileLength());
   if (events.size() > 0)
     key += '\n' + std::to_string(events.Of(0)->first) + ' ' +
            std::to_string(events.Of(events.size() - 1)->first);
@@ -132,8 +133,8 @@ void LyricsPane::Refresh() {
   song_ = {};
   offered_.clear();
   if (!path.empty() && events.view() == "Midi" && events.size() > 0) {
-    const FileImage own = OwnBytesOf(path, session_.image);
-    song_ = ReadLyrics(session_.image, events, session_.codePage, own);
+    const FileImage own = OwnBytesOf(path, session.image);
+    song_ = ReadLyrics(session.image, events, session.codePage, own);
     OfferSwitch(own);
   }
   highlighted_ = -1;
@@ -142,9 +143,9 @@ void LyricsPane::Refresh() {
 
 void LyricsPane::OfferSwitch(const FileImage& own) {
   if (song_.lines.empty()) return;
-  const EncodingGuess guess =
-      GuessEncoding(TextBytesOf(session_.image, session_.window.events, own));
-  const std::string chosen = session_.codePage.name();
+  const Session& session = host().session();
+  const EncodingGuess guess = GuessEncoding(TextBytesOf(session.image, session.window.events, own));
+  const std::string chosen = session.codePage.name();
   if (!guess.confident || (Western(guess.name) && Western(chosen))) return;
   const QString name = MenuName(guess.name);
   if (name.isEmpty() || name.compare(QString::fromStdString(chosen), Qt::CaseInsensitive) == 0)
@@ -154,9 +155,8 @@ void LyricsPane::OfferSwitch(const FileImage& own) {
 
 void LyricsPane::ShowRow(std::optional<size_t> tableRow) {
   int line = -1;
-  const EventRecord* record = tableRow && session_.window.events.view() == "Midi"
-                                  ? session_.window.events.Of(*tableRow)
-                                  : nullptr;
+  const EventIndex& events = host().session().window.events;
+  const EventRecord* record = tableRow && events.view() == "Midi" ? events.Of(*tableRow) : nullptr;
   if (record) {
     // The line being sung at the event: the last one that began at or before its tick.
     const auto after =
@@ -173,9 +173,18 @@ void LyricsPane::ActivateLine(int line) {
   if (line < 0 || static_cast<size_t>(line) >= song_.lines.size()) return;
   for (const LyricSyllable& syllable : song_.lines[static_cast<size_t>(line)].syllables)
     if (syllable.row >= 0) {
-      select_(static_cast<size_t>(syllable.row));
+      SelectEventAt(syllable.offset);
       return;
     }
+}
+
+void LyricsPane::SelectEventAt(int64_t offset) {
+  // By the event's bytes, not its row: the Midi view may be listed anew (and sorted) first.
+  host().SelectEvent([offset](const WindowModel& midi) -> std::optional<size_t> {
+    for (size_t row = 0; row < midi.events.size(); ++row)
+      if (midi.events.Of(row)->first == offset) return row;
+    return std::nullopt;
+  });
 }
 
 void LyricsPane::CopyLines() {
@@ -194,9 +203,9 @@ void LyricsPane::LinkClicked(const QUrl& link) {
   if (target.startsWith(u"line:")) {
     const int line = target.mid(5).toInt(&ok);
     if (ok) ActivateLine(line);
-  } else if (target.startsWith(u"row:")) {
-    const qlonglong row = target.mid(4).toLongLong(&ok);
-    if (ok && row >= 0) select_(static_cast<size_t>(row));
+  } else if (target.startsWith(u"event:")) {
+    const qlonglong offset = target.mid(6).toLongLong(&ok);
+    if (ok) SelectEventAt(offset);
   }
 }
 
@@ -234,8 +243,8 @@ void LyricsPane::Render() {
         current ? QStringLiteral(" style=\"color:%1\"").arg(highlightText.name()) : QString();
     for (const LyricSyllable& syllable : line.syllables) {
       if (syllable.row >= 0)
-        html += QStringLiteral("<a href=\"row:%1\"%2>%3</a>")
-                    .arg(syllable.row)
+        html += QStringLiteral("<a href=\"event:%1\"%2>%3</a>")
+                    .arg(syllable.offset)
                     .arg(colour, Html(syllable.text));
       else
         html += QStringLiteral("<span%1>%2</span>").arg(colour, Html(syllable.text));
@@ -244,44 +253,6 @@ void LyricsPane::Render() {
   }
   lines_->setHtml(html);
   if (highlighted_ >= 0) lines_->scrollToAnchor(QStringLiteral("l%1").arg(highlighted_));
-}
-
-LyricsPane* AddLyricsPane(MainWindow& window) {
-  RowTableModel* model = window.tableModel();
-  QTableView* list = window.listView();
-  auto select = [&window, model](size_t tableRow) {
-    for (int shown = 0; shown < model->rowCount(); ++shown)
-      if (model->TableRow(shown) == tableRow) {
-        window.SelectListRow(shown + 1);
-        return;
-      }
-  };
-  auto choose = [&window](const QString& name) {
-    if (auto* entry = window.findChild<QAction*>(QStringLiteral("mnuEncoding_") + name))
-      entry->trigger();
-  };
-  auto* pane = new LyricsPane(window.session(), select, choose, &window);
-  window.addDockWidget(Qt::RightDockWidgetArea, pane);
-  pane->hide();
-  auto showCurrent = [pane, list, model] {
-    const QModelIndex current = list->currentIndex();
-    pane->ShowRow(current.isValid() ? std::optional<size_t>(model->TableRow(current.row()))
-                                    : std::nullopt);
-  };
-  QObject::connect(model, &RowTableModel::filterApplied, pane, [pane, showCurrent] {
-    pane->Refresh();
-    showCurrent();
-  });
-  QObject::connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, pane,
-                   showCurrent);
-  QObject::connect(pane, &QDockWidget::visibilityChanged, pane, [showCurrent](bool visible) {
-    if (visible) showCurrent();
-  });
-  QAction* entry = pane->toggleViewAction();
-  entry->setObjectName(QStringLiteral("mnuLyrics"));
-  if (auto* options = window.findChild<QMenu*>(QStringLiteral("mnuOptions")))
-    options->addAction(entry);
-  return pane;
 }
 
 }  // namespace veltrix::app

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QDockWidget>
 #include <QString>
-#include <functional>
 #include <optional>
 #include <string>
 
-#include "core/session.h"
+#include "app/dock_panel.h"
+#include "core/file_image.h"
 #include "lyrics/song_lyrics.h"
 
 class QLabel;
@@ -20,22 +19,13 @@ namespace veltrix::app {
 // above the lines, each line with its time at the left; the line sung at the list's current
 // row is highlighted and kept in view; a click on a line or a syllable selects its event.
 // Read from the Midi listing's event index and the file's bytes, never from the list's cells.
-class LyricsPane : public QDockWidget {
+class LyricsPane : public DockPanel {
   Q_OBJECT
 
  public:
-  // Selects the list row of a table row (0-based) in the Midi view.
-  using SelectEvent = std::function<void(size_t tableRow)>;
-  // Reads the files' texts in another code page, as the Text Encoding menu does.
-  using ChooseEncoding = std::function<void(const QString& name)>;
+  // `window` is the main window, whose Text Encoding menu the one-click switch uses.
+  LyricsPane(DockHost& host, QWidget* window);
 
-  LyricsPane(const Session& session, SelectEvent select, ChooseEncoding choose,
-             QWidget* parent = nullptr);
-
-  // After every listing: reads the lyrics again when the listing changed and the pane shows.
-  void Refresh();
-  // The list's current table row changed (nothing for none): highlights the line sung there.
-  void ShowRow(std::optional<size_t> tableRow);
   // As a click on line `line` (from 0): selects the event of its first syllable.
   void ActivateLine(int line);
   // Puts the lines on the clipboard as text, a blank line between paragraphs.
@@ -47,14 +37,22 @@ class LyricsPane : public QDockWidget {
   QString offeredEncoding() const { return offered_; }
   QString text() const;
 
+ protected:
+  void ListingChanged() override;
+  void CurrentRowChanged() override;
+
  private:
+  // Reads the lyrics again when the file, the code page or the listing changed.
+  void Refresh();
+  // Highlights the line sung at the list's current row.
+  void ShowRow(std::optional<size_t> tableRow);
+  // Selects the event whose first byte is `offset` in the listed image.
+  void SelectEventAt(int64_t offset);
   void Render();
   void OfferSwitch(const FileImage& own);
   void LinkClicked(const QUrl& link);
 
-  const Session& session_;
-  SelectEvent select_;
-  ChooseEncoding choose_;
+  QWidget* window_;
   QLabel* info_ = nullptr;
   QWidget* switchBar_ = nullptr;
   QLabel* switchText_ = nullptr;
@@ -66,11 +64,5 @@ class LyricsPane : public QDockWidget {
   int highlighted_ = -1;
   QString offered_;
 };
-
-class MainWindow;
-
-// Adds the pane, hidden, to the window's right dock area and its entry "Lyrics" to the Options
-// menu, and keeps it in step with the window's listings and current row.
-LyricsPane* AddLyricsPane(MainWindow& window);
 
 }  // namespace veltrix::app

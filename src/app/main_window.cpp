@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "app/about_dialog.h"
 #include "app/busy_cursor.h"
@@ -306,8 +307,8 @@ void MainWindow::ConnectModel() {
 
 void MainWindow::RunCommand(const char* routine, bool lists, const std::function<void()>& body) {
   if (lists) relistPending_ = true;
-  // A command that lists a file may have opened another one: its problems are found anew.
-  if (lists && std::string_view(routine) == "Action Bar Action") problemsStale_ = true;
+  // A command that lists a file may have opened another one: the docks hear of it.
+  if (lists && std::string_view(routine) == "Action Bar Action") fileOpenPending_ = true;
   ++commandDepth_;
   messages_.Begin();
   {
@@ -381,7 +382,11 @@ void MainWindow::ShowModel() {
     model_->Refresh();
     ApplyColumnWidths();
     ShowSortIndicator();
-    if (problemsStale_) ShowProblems();
+    const bool fileOpened = std::exchange(fileOpenPending_, false);
+    for (DockPanel* dock : docks_) {
+      if (fileOpened) dock->NotifyFileOpened();
+      dock->NotifyListingChanged();
+    }
   }
   ShowProgress();
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/command_messages.h"
+#include "app/dock_panel.h"
 #include "core/session.h"
 
 class QAction;
@@ -29,6 +30,7 @@ namespace veltrix::app {
 
 class AboutDialog;
 class DetailPane;
+class DockPanel;
 class ExportDialog;
 class FilterBar;
 class DesktopServices;
@@ -42,7 +44,7 @@ struct ToolButton;
 
 // The main window frmVeltrix. The core fills the session's window model; this window shows
 // that model and turns menu and tool-bar clicks into the core's commands.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public DockHost {
   Q_OBJECT
 
  public:
@@ -100,15 +102,16 @@ class MainWindow : public QMainWindow {
   void SetExportDialog(std::unique_ptr<ExportDialog> dialog);
   // Options > Text Encoding: reads the files' texts in this code page and lists again.
   void SetTextEncoding(const QString& name);
-  // Puts `text` in the status bar's first panel.
-  void ShowStatus(const std::string& text);
   // The window as the list shows it: only the rows the filter keeps.
-  const WindowModel& ShownWindow();
+  const WindowModel& ShownWindow() override;
   FilterBar* filterBar() const { return filterBar_; }
   DetailPane* detailPane() const { return detailPane_; }
   ProblemsPane* problemsPane() const { return problemsPane_; }
-  // Selects, in the Midi view, the event of the finding at `index` of the Problems pane.
-  void GoToFinding(int index);
+
+  // What the docks beside the list see of the window (see DockHost).
+  std::optional<size_t> CurrentTableRow() const override;
+  void SelectEvent(const RowOfEvent& rowOf) override;
+  void ShowStatusText(const QString& text) override;
 
   // The desktop pieces of the list commands; the window starts with the real ones.
   void SetSearchPrompt(std::unique_ptr<SearchPrompt> prompt);
@@ -116,7 +119,7 @@ class MainWindow : public QMainWindow {
   void SetDesktop(std::unique_ptr<DesktopServices> desktop);
   void SetManualFolders(const QStringList& folders);
 
-  Session& session() { return session_; }
+  Session& session() override { return session_; }
   QTableView* listView() const { return listView_; }
   RowTableModel* tableModel() const { return model_; }
   QString statusText() const;    // panel 1: the texts the commands set
@@ -155,9 +158,9 @@ class MainWindow : public QMainWindow {
   void RunSearch(bool exactMatch);
   void BuildExtras();
   void ShowFilterStatus();
-  void ShowEventDetail();
-  // Checks the listed file again for the Problems pane (when it is hidden: once it shows).
-  void ShowProblems();
+  // Puts `dock` in the right dock area, hidden, with its entry in the Options menu; the
+  // window tells it of opened files, new listings and the current row from then on.
+  void AddDock(DockPanel* dock);
 
   Session session_;
   std::unique_ptr<MessagePresenter> presenter_;
@@ -205,9 +208,10 @@ class MainWindow : public QMainWindow {
   QAction* mnuRunningStatus_ = nullptr;
 
   FilterBar* filterBar_ = nullptr;
+  std::vector<DockPanel*> docks_;
   DetailPane* detailPane_ = nullptr;
   ProblemsPane* problemsPane_ = nullptr;
-  bool problemsStale_ = true;
+  bool fileOpenPending_ = true;
   std::unique_ptr<ExportDialog> exportDialog_;
   std::optional<WindowModel> shownWindow_;
 };

@@ -4,6 +4,10 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include "check/file_check.h"
+#include "core/file_image.h"
+#include "views/finding_row.h"
+
 namespace veltrix::app {
 
 namespace {
@@ -34,10 +38,9 @@ QString ProblemsTitle(const std::optional<check::FileCheck>& check) {
          Counted(counts[2], "note", "notes");
 }
 
-ProblemsPane::ProblemsPane(QWidget* parent) : QDockWidget(ProblemsTitle(std::nullopt), parent) {
-  setObjectName(QStringLiteral("ProblemsPane"));
-  setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
-              QDockWidget::DockWidgetFloatable);
+ProblemsPane::ProblemsPane(DockHost& host, QWidget* parent)
+    : DockPanel(host, QStringLiteral("ProblemsPane"), ProblemsTitle(std::nullopt),
+                QStringLiteral("Problems"), parent) {
   list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("problemsList"));
   list_->setRootIsDecorated(false);
@@ -46,9 +49,43 @@ ProblemsPane::ProblemsPane(QWidget* parent) : QDockWidget(ProblemsTitle(std::nul
       {QStringLiteral("Code"), QStringLiteral("Where"), QStringLiteral("Problem")});
   list_->header()->setStretchLastSection(true);
   setWidget(list_);
-  connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-    emit findingActivated(list_->indexOfTopLevelItem(item));
+  connect(list_, &QTreeWidget::itemActivated, this,
+          [this](QTreeWidgetItem* item) { GoToFinding(list_->indexOfTopLevelItem(item)); });
+}
+
+void ProblemsPane::FileOpened() {
+  const std::string& path = host().session().window.fileName;
+  std::optional<check::FileCheck> found;
+  if (!path.empty()) {
+    try {
+      // The file as it is on disk, so offsets are the file's even when the list shows the
+      // merged copy of a format-1 file.
+      const FileImage file = LoadFileImage(path);
+      found = check::CheckFile(file.bytes(), path);
+    } catch (const std::exception&) {
+      // A file that cannot be read has no findings to show; the Open command said why.
+    }
+  }
+  ShowCheck(std::move(found));
+}
+
+void ProblemsPane::GoToFinding(int index) {
+  if (!check_ || index < 0 || static_cast<size_t>(index) >= check_->findings.size()) return;
+  const check::Finding finding = check_->findings[static_cast<size_t>(index)];
+  // A file of format 1 or 2 is listed from its merged copy, whose offsets are not the file's.
+  const bool mergedCopy = check_->format && (*check_->format & 0xFF) != 0;
+  host().SelectEvent([finding, mergedCopy](const WindowModel& listing) {
+    return RowOfFinding(listing.events, finding, mergedCopy);
   });
+}
+
+// The code and place columns as wide as their longest texts, and room for a short message.
+int ProblemsPane::ContentWidth() const {
+  const QFontMetrics metrics = list_->fontMetrics();
+  const int code = metrics.horizontalAdvance(QStringLiteral("note-left-sounding"));
+  const int place = metrics.horizontalAdvance(QStringLiteral("#000000  track 00  000:00:000"));
+  const int message = metrics.averageCharWidth() * 40;
+  return code + place + message + 64;
 }
 
 void ProblemsPane::ShowCheck(std::optional<check::FileCheck> check) {

@@ -1,5 +1,5 @@
 // The main window's additions to the list: drag and drop, the filter bar, the event detail
-// pane, export and the text encoding of the files' texts.
+// pane and the Problems pane, export and the text encoding of the files' texts.
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -22,11 +22,7 @@
 #include "app/main_window.h"
 #include "app/problems_pane.h"
 #include "app/row_table_model.h"
-#include "check/file_check.h"
-#include "core/file_image.h"
 #include "shell/open_command.h"
-#include "views/event_detail.h"
-#include "views/finding_row.h"
 #include "views/row_filter.h"
 #include "views/select_view.h"
 
@@ -49,37 +45,22 @@ void MainWindow::BuildExtras() {
       return;
     }
     ShowFilterStatus();
-    ShowEventDetail();
+    for (DockPanel* dock : docks_) dock->NotifyListingChanged();
   });
-
-  detailPane_ = new DetailPane(this);
-  addDockWidget(Qt::RightDockWidgetArea, detailPane_);
-  detailPane_->hide();
-  connect(detailPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible) ShowEventDetail();
+  connect(listView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+    for (DockPanel* dock : docks_) dock->NotifyCurrentRowChanged();
   });
-  connect(listView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this] { ShowEventDetail(); });
 
   auto* options = findChild<QMenu*>(QStringLiteral("mnuOptions"));
   options->addSeparator();
   QAction* exportAction = options->addAction(QStringLiteral("Export..."));
   exportAction->setObjectName(QStringLiteral("mnuExport"));
   connect(exportAction, &QAction::triggered, this, &MainWindow::ExportCommand);
-  QAction* detail = detailPane_->toggleViewAction();
-  detail->setObjectName(QStringLiteral("mnuEventDetail"));
-  options->addAction(detail);
-  problemsPane_ = new ProblemsPane(this);
-  addDockWidget(Qt::RightDockWidgetArea, problemsPane_);
-  problemsPane_->hide();
-  connect(problemsPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible && problemsStale_) ShowProblems();
-  });
-  connect(problemsPane_, &ProblemsPane::findingActivated, this, &MainWindow::GoToFinding);
-  QAction* problems = problemsPane_->toggleViewAction();
-  problems->setObjectName(QStringLiteral("mnuProblems"));
-  options->addAction(problems);
-  AddLyricsPane(*this);
+  detailPane_ = new DetailPane(*this, this);
+  AddDock(detailPane_);
+  problemsPane_ = new ProblemsPane(*this, this);
+  AddDock(problemsPane_);
+  AddDock(new LyricsPane(*this, this));
   auto* detector = new EncodingDetector(*this);
   AddEncodingMenu(options, [detector](const QString& name) { detector->Choose(name); });
   AddTimeCommands(*this);
@@ -104,58 +85,40 @@ void MainWindow::ShowFilterStatus() {
                               : QString());
 }
 
-// ---- Event detail ----
+// ---- Docks ----
 
-void MainWindow::ShowEventDetail() {
-  if (detailPane_ == nullptr || detailPane_->isHidden()) return;
+void MainWindow::AddDock(DockPanel* dock) {
+  addDockWidget(Qt::RightDockWidgetArea, dock);
+  dock->hide();
+  QAction* entry = dock->menuAction();
+  // mnuEventDetail, mnuProblems: the menu entry is named after the menu text.
+  entry->setObjectName(QStringLiteral("mnu") + QString(dock->menuText()).remove(u' '));
+  findChild<QMenu*>(QStringLiteral("mnuOptions"))->addAction(entry);
+  docks_.push_back(dock);
+}
+
+std::optional<size_t> MainWindow::CurrentTableRow() const {
   const QModelIndex current = listView_->currentIndex();
-  std::optional<EventDetail> detail;
-  if (current.isValid()) {
-    try {
-      detail = DescribeEvent(session_, model_->TableRow(current.row()));
-    } catch (const std::exception&) {
-      // An event whose bytes the image lacks has no detail; the list reports its faults.
-      detail.reset();
-    }
-  }
-  detailPane_->ShowDetail(detail);
+  if (!current.isValid()) return std::nullopt;
+  return model_->TableRow(current.row());
 }
 
-// ---- Problems ----
-
-void MainWindow::ShowProblems() {
-  if (problemsPane_ == nullptr) return;
-  if (problemsPane_->isHidden()) return;  // checked once the pane shows
-  problemsStale_ = false;
-  const std::string& path = session_.window.fileName;
-  std::optional<check::FileCheck> found;
-  if (!path.empty()) {
-    try {
-      // The file as it is on disk, so offsets are the file's even when the list shows the
-      // merged copy of a format-1 file.
-      const FileImage file = LoadFileImage(path);
-      found = check::CheckFile(file.bytes(), path);
-    } catch (const std::exception&) {
-      // A file that cannot be read has no findings to show; the Open command said why.
-    }
-  }
-  problemsPane_->ShowCheck(std::move(found));
-}
-
-void MainWindow::GoToFinding(int index) {
-  const std::optional<check::FileCheck>& shown = problemsPane_->shownCheck();
-  if (!shown || index < 0 || static_cast<size_t>(index) >= shown->findings.size()) return;
-  const check::Finding finding = shown->findings[static_cast<size_t>(index)];
-  // A file of format 1 or 2 is listed from its merged copy, whose offsets are not the file's.
-  const bool mergedCopy = shown->format && (*shown->format & 0xFF) != 0;
+void MainWindow::SelectEvent(const RowOfEvent& rowOf) {
   if (session_.window.PressedView() != "Midi") ViewBarAction(QStringLiteral("Midi"));
-  const std::optional<size_t> row = RowOfFinding(session_.window.events, finding, mergedCopy);
-  if (!row) return;
-  for (int shownRow = 0; shownRow < model_->rowCount(); ++shownRow)
-    if (model_->TableRow(shownRow) == *row) {
-      SelectListRow(shownRow + 1);
-      return;
-    }
+  if (session_.window.PressedView() == "Midi") {
+    if (const std::optional<size_t> row = rowOf(session_.window))
+      for (int shownRow = 0; shownRow < model_->rowCount(); ++shownRow)
+        if (model_->TableRow(shownRow) == *row) {
+          SelectListRow(shownRow + 1);
+          return;
+        }
+  }
+  ShowStatusText(QString::fromLatin1(kNoRowForEvent));
+}
+
+void MainWindow::ShowStatusText(const QString& text) {
+  session_.window.statusText = text.toStdString();
+  statusPanel_->setText(text);
 }
 
 // ---- Drag and drop ----
@@ -205,11 +168,6 @@ void MainWindow::SetTextEncoding(const QString& name) {
     const std::string view = session_.window.PressedView();
     if (!view.empty() && !session_.window.fileName.empty()) SelectView(session_, view);
   });
-}
-
-void MainWindow::ShowStatus(const std::string& text) {
-  session_.window.statusText = text;
-  ShowFilterStatus();
 }
 
 }  // namespace veltrix::app

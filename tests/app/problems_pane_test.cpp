@@ -36,10 +36,10 @@ class ProblemsPaneTest : public QObject {
     QCOMPARE(pane->list()->topLevelItemCount(), 2);
 
     const int sounding = pane->list()->topLevelItem(0)->text(0) == "note-left-sounding" ? 0 : 1;
-    ui.window->GoToFinding(sounding);
+    pane->GoToFinding(sounding);
     QCOMPARE(ui.window->listView()->currentIndex().row(), 2);
     QCOMPARE(ui.Cell(2, 0), QString("000029"));
-    ui.window->GoToFinding(1 - sounding);
+    pane->GoToFinding(1 - sounding);
     QCOMPARE(ui.Cell(ui.window->listView()->currentIndex().row(), 0), QString("000025"));
 
     // Another file: found anew.
