@@ -233,10 +233,11 @@ void LyricsPane::Render() {
     const LyricLine& line = song_.lines[i];
     const bool current = static_cast<int>(i) == highlighted_;
     html +=
-        QStringLiteral("<p style=\"%1%2\"><a name=\"l%3\" href=\"line:%3\" style=\"color:gray\">")
+        QStringLiteral("<p style=\"%1%2\"><a name=\"l%3\" href=\"line:%3\" style=\"color:%4\">")
             .arg(line.paragraph && i > 0 ? QStringLiteral("margin-top:0.8em;") : QString())
             .arg(current ? QStringLiteral("background-color:%1;").arg(highlight.name()) : QString())
-            .arg(i);
+            .arg(i)
+            .arg(current ? highlightText.name() : QStringLiteral("gray"));
     html += QString::fromLatin1(song_.givesTime ? ClockText(line.microseconds).c_str() : "") +
             QStringLiteral("</a>&nbsp;&nbsp;");
     const QString colour =
