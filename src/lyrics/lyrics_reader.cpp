@@ -101,8 +101,9 @@ SongLyrics ReadLyrics(const FileImage& image, const EventIndex& index, const Cod
                       codePage.ToUtf8(BytesOf(own, chunk.first, chunk.length)), chunk.offset, -1});
   }
   // A sorted list keeps its records in the rows' order: the song's order is by time.
-  std::stable_sort(lyrics.begin(), lyrics.end(), ByTime);
-  std::stable_sort(words.begin(), words.end(), ByTime);
+  for (std::vector<LyricText>* texts : {&lyrics, &words})
+    if (!std::is_sorted(texts->begin(), texts->end(), ByTime))
+      std::stable_sort(texts->begin(), texts->end(), ByTime);
 
   std::vector<LyricLine> lyricLines =
       AssembleLines(lyrics, HasLineEnds(lyrics) ? BreakRules::LineEnds : BreakRules::Marks);
