@@ -19,7 +19,7 @@ fi
 seconds="$1"
 shift
 all_targets=(open_command_fuzz hpmidifile_fuzz get_sysex_fuzz sequencer_info_fuzz
-             style_readers_fuzz check_fuzz)
+             style_readers_fuzz check_fuzz lyrics_fuzz)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 

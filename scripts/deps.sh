@@ -3,7 +3,7 @@
 #   bash scripts/deps.sh run    what building and running the program need
 #   bash scripts/deps.sh        that and what the tests, the install check and CI need
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libuchardet-dev)
 if [ "${1:-all}" != run ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev xvfb xauth clang
              libclang-rt-14-dev midicsv poppler-utils python3-mido)

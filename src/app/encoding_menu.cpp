@@ -21,6 +21,14 @@ QMenu* AddEncodingMenu(QMenu* parent, const std::function<void(const QString& na
     group->addAction(action);
     QObject::connect(action, &QAction::triggered, menu, [choose, name] { choose(name); });
   }
+  menu->addSeparator();
+  const QString detectName = QString::fromLatin1(kDetectEncoding);
+  QAction* detect = menu->addAction(QStringLiteral("Detect"));
+  detect->setObjectName(QStringLiteral("mnuEncoding_") + detectName);
+  detect->setData(detectName);
+  detect->setCheckable(true);
+  group->addAction(detect);
+  QObject::connect(detect, &QAction::triggered, menu, [choose, detectName] { choose(detectName); });
   return menu;
 }
 

@@ -22,8 +22,12 @@ inline constexpr TextEncoding kTextEncodings[] = {
     {"UTF-8", "Unicode (UTF-8)"},
 };
 
+// The name of the menu's last entry, "Detect": the code page is guessed for each file.
+inline constexpr const char* kDetectEncoding = "auto";
+
 // Adds the "Text Encoding" sub-menu to `parent`: one checkable entry per code page, the first
-// checked; choosing one calls `choose` with its name.
+// checked, then "Detect"; choosing one calls `choose` with its name (kDetectEncoding for
+// Detect).
 QMenu* AddEncodingMenu(QMenu* parent, const std::function<void(const QString& name)>& choose);
 
 }  // namespace veltrix::app

@@ -83,6 +83,9 @@ void WindowSettings::Restore() {
       timeColumn->setChecked(true);
 
   const QString encoding = settings_.value(QString::fromLatin1(kEncodingKey)).toString();
+  if (encoding == QLatin1String(kDetectEncoding))
+    if (auto* detect = window_.findChild<QAction*>(QStringLiteral("mnuEncoding_") + encoding))
+      detect->trigger();
   for (const TextEncoding& known : kTextEncodings) {
     if (encoding != QString::fromLatin1(known.name)) continue;
     auto* action = window_.findChild<QAction*>(QStringLiteral("mnuEncoding_") + encoding);

@@ -15,11 +15,13 @@
 #include "app/column_chooser.h"
 #include "app/detail_pane.h"
 #include "app/drop_opener.h"
+#include "app/encoding_detect.h"
 #include "app/encoding_menu.h"
 #include "app/event_choices.h"
 #include "app/export_action.h"
 #include "app/filter_bar.h"
 #include "app/go_to.h"
+#include "app/lyrics_pane.h"
 #include "app/main_window.h"
 #include "app/overview_pane.h"
 #include "app/problems_pane.h"
@@ -69,7 +71,9 @@ void MainWindow::BuildExtras() {
   problemsPane_ = new ProblemsPane(*this, this);
   AddDock(problemsPane_);
   AddDock(new OverviewPane(*this, this));
-  AddEncodingMenu(options, [this](const QString& name) { SetTextEncoding(name); });
+  AddDock(new LyricsPane(*this, this));
+  auto* detector = new EncodingDetector(*this);
+  AddEncodingMenu(options, [detector](const QString& name) { detector->Choose(name); });
   AddTimeCommands(*this);
   AddUniversalDecodeOption(*this);
 }

@@ -93,6 +93,7 @@ int RunBatchLister(const ListerOptions& options, const TextSink& out, const Text
   auto end = [&](size_t item, const ListerResult& result) {
     fileStarted = false;
     if (result.exitStatus != 0) failed = true;
+    if (!result.encodingNote.empty()) errors(files[item] + ": " + result.encodingNote + "\n");
     if (messagesToErrors)
       for (const std::string& message : result.messages)
         errors(files[item] + ": " + message + "\n");

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/session.h"
+#include "lyrics/indexed_file.h"
 #include "shell/open_command.h"
 #include "views/export_writers.h"
 #include "views/select_view.h"
@@ -37,11 +38,35 @@ bool JobCount(const std::string& text, unsigned& jobs) {
   return true;
 }
 
+// --lyrics takes lrc (its default), txt or json, which only it takes, and --syllables.
+bool LyricsOptionsFit(ListerOptions& options, bool formatGiven, std::string& error) {
+  if (options.lyrics && !formatGiven) options.format = "lrc";
+  const bool lyricFormat = options.format == "lrc" || options.format == "txt";
+  if (options.lyrics && options.format != "json" && !lyricFormat) {
+    error = "--lyrics writes lrc, txt or json, not " + options.format;
+    return false;
+  }
+  if (!options.lyrics && lyricFormat) {
+    error = "--format " + options.format + " needs --lyrics";
+    return false;
+  }
+  if (options.syllables && !options.lyrics) {
+    error = "--syllables needs --lyrics";
+    return false;
+  }
+  if (options.lyrics && options.check) {
+    error = "--lyrics and --check do not go together";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptions& options,
                           bool& help, std::string& error) {
   help = false;
+  bool formatGiven = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     auto value = [&](std::string& target) {
@@ -66,6 +91,10 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
       options.check = true;
     } else if (argument == "--overview") {
       options.overview = true;
+    } else if (argument == "--lyrics") {
+      options.lyrics = true;
+    } else if (argument == "--syllables") {
+      options.syllables = true;
     } else if (argument == "--no-decode-sysex") {
       options.decodeSysex = false;
     } else if (argument == "--decode-universal") {
@@ -76,8 +105,9 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
       options.time = true;
     } else if (argument == "--format") {
       if (!value(options.format)) return false;
+      formatGiven = true;
       if (options.format != "tsv" && options.format != "csv" && options.format != "json" &&
-          options.format != "jsonl") {
+          options.format != "jsonl" && options.format != "lrc" && options.format != "txt") {
         error = "unknown format: " + options.format;
         return false;
       }
@@ -105,9 +135,18 @@ bool ParseListerArguments(const std::vector<std::string>& arguments, ListerOptio
     error = "no FILE given";
     return false;
   }
+  if (!LyricsOptionsFit(options, formatGiven, error)) return false;
   if (options.inputs.size() == 1 && !options.inputs.front().recursive)
     options.file = options.inputs.front().path;
   return true;
+}
+
+std::string CodePageFor(const ListerOptions& options, const std::string& path, std::string& note) {
+  if (options.codePage != kGuessedCodePage) return options.codePage;
+  const std::string guess = GuessFileEncoding(path).name;
+  note = guess.empty() ? "no text encoding guessed, WINDOWS-1252 used"
+                       : "text encoding guessed: " + guess;
+  return guess.empty() ? "WINDOWS-1252" : guess;
 }
 
 bool IsBatch(const ListerOptions& options) {
@@ -118,7 +157,7 @@ ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
                           const WindowRenderer& render, RowSink* stream) {
   ListerResult result;
   Session session;
-  session.codePage = CodePage(options.codePage);
+  session.codePage = CodePage(CodePageFor(options, path, result.encodingNote));
   session.window.options.DecodeSysex = options.decodeSysex;
   session.window.options.MarkRunningStatus = options.markRunningStatus;
   session.window.options.DecodeUniversal = options.decodeUniversal;

@@ -31,7 +31,12 @@ struct ListerOptions {
   unsigned jobs = 0;                // files listed at once; 0 for one per processor
   bool check = false;               // report each file's problems instead of listing it
   bool overview = false;            // report what each file holds instead of listing it
+  bool lyrics = false;              // write each file's lyrics (lrc, txt or json)
+  bool syllables = false;           // with lrc: the time of each syllable too
 };
+
+// The --codepage value that has the code page guessed for each file.
+inline constexpr const char* kGuessedCodePage = "auto";
 
 // True when the arguments ask for more than the one-file listing: several FILEs, a folder or
 // JSON Lines.
@@ -46,7 +51,12 @@ struct ListerResult {
   int exitStatus = 0;  // 0 listed, 1 refused or unreadable
   std::string output;  // what goes to standard output, when no sink was given
   std::vector<std::string> messages;
+  std::string encodingNote;  // with --codepage auto: the guess, for standard error
 };
+
+// The code page of `options` for the file at `path`: with --codepage auto the detector's
+// guess, windows-1252 when it has none, and a note that names it in `note`.
+std::string CodePageFor(const ListerOptions& options, const std::string& path, std::string& note);
 
 // Does what the window does when the user opens the file and switches to the view, and
 // renders what the window then shows, to `write` (or into the result's output).

@@ -7,6 +7,7 @@
 #include "cli/check_command.h"
 #include "cli/lister.h"
 #include "cli/overview_command.h"
+#include "cli/lyrics_command.h"
 #include "core/code_page.h"
 
 namespace {
@@ -22,6 +23,8 @@ void WriteError(std::string_view text) {
 
 int ListOneFile(const veltrix::ListerOptions& options) {
   veltrix::ListerResult result = veltrix::RunLister(options, WriteOut);
+  if (!result.encodingNote.empty())
+    std::fprintf(stderr, "%s: %s\n", options.file.c_str(), result.encodingNote.c_str());
   if (options.format != "json")
     for (const std::string& message : result.messages)
       std::fprintf(stderr, "%s\n", message.c_str());
@@ -45,8 +48,11 @@ int main(int argc, char** argv) {
   }
   int status;
   try {
-    veltrix::CodePage checked(options.codePage);  // an unknown name is a usage error
-    if (options.check)
+    // An unknown name is a usage error.
+    if (options.codePage != veltrix::kGuessedCodePage) veltrix::CodePage checked(options.codePage);
+    if (options.lyrics)
+      status = veltrix::RunLyrics(options, WriteOut, WriteError);
+    else if (options.check)
       status = veltrix::RunCheck(options, WriteOut, WriteError);
     else if (options.overview)
       status = veltrix::RunOverview(options, WriteOut, WriteError);
