@@ -8,7 +8,7 @@ namespace veltrix {
 
 namespace {
 
-// Keeps the records and tempo changes of the rows and drops their cells.
+// Keeps the records and tempo changes of the rows; the walk makes no cells for it.
 class IndexRows final : public RowSink {
  public:
   explicit IndexRows(EventIndex& index) : index_(index) { index_.Start("Midi"); }
@@ -23,6 +23,7 @@ class IndexRows final : public RowSink {
   void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
     index_.AddTempo(tick, microsecondsPerQuarter);
   }
+  bool WantsTexts() const override { return false; }
 
  private:
   EventIndex& index_;
