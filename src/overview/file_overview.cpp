@@ -17,6 +17,7 @@
 #include "shell/open_command.h"
 #include "style/section_locator.h"
 #include "timing/tempo_map.h"
+#include "universal/message_family.h"
 
 namespace veltrix::overview {
 
@@ -136,19 +137,45 @@ class SongPass {
   }
 
   void Sysex(const EventBytes& event) {
+    using universal::MessageFamily;
     const std::span<const uint8_t> d = event.data;
     SysexCounts& counts = overview_.sysex;
-    if (event.status == 0xF0 && d.size() >= 3 && d[0] == 0x43 && (d[1] & 0xF0) == 0x10 &&
-        d[2] == 0x4C)
-      ++counts.xg;
-    else if (event.status == 0xF0 && d.size() >= 3 && d[0] == 0x7E && d[2] == 0x09)
-      ++counts.gm;
-    else if (event.status == 0xF0 && !d.empty() && (d[0] == 0x7E || d[0] == 0x7F))
-      ++counts.universal;
-    else if (event.status == 0xF0 && !d.empty() && d[0] == 0x43)
-      ++counts.keyboard;
-    else
-      ++counts.other;
+    if (event.status != 0xF0) {
+      ++counts.other;  // an F7 packet or escape
+      return;
+    }
+    switch (universal::FamilyOf(universal::MessageBytes(d))) {
+      case MessageFamily::XgSystemOn:
+        counts.standard = "XG";
+        [[fallthrough]];
+      case MessageFamily::Xg:
+        ++counts.xg;
+        break;
+      case MessageFamily::GsReset:
+        counts.standard = "GS";
+        [[fallthrough]];
+      case MessageFamily::Gs:
+        ++counts.gs;
+        break;
+      case MessageFamily::Gm2SystemOn:
+        if (counts.standard != "XG" && counts.standard != "GS") counts.standard = "GM2";
+        ++counts.gm;
+        break;
+      case MessageFamily::Gm1SystemOn:
+        if (!counts.standard) counts.standard = "GM";
+        ++counts.gm;
+        break;
+      case MessageFamily::GmSystemOff:
+        ++counts.gm;
+        break;
+      case MessageFamily::UniversalNonRealTime:
+      case MessageFamily::UniversalRealTime:
+        ++counts.universal;
+        break;
+      case MessageFamily::Other:
+        ++(!d.empty() && d[0] == 0x43 ? counts.keyboard : counts.other);
+        break;
+    }
   }
 
   void Channel(const EventRecord& record, const EventBytes& event) {

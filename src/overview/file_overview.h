@@ -50,7 +50,10 @@ struct ChannelUse {
 };
 
 struct SysexCounts {
-  int64_t xg = 0, gm = 0, keyboard = 0, universal = 0, other = 0;
+  int64_t xg = 0, gm = 0, gs = 0, keyboard = 0, universal = 0, other = 0;
+  // The standard the file is written for, from its reset messages: "XG" or "GS" (the later of
+  // the two when both stand in it), else "GM2", else "GM"; nothing without a reset.
+  std::optional<std::string> standard;
 };
 
 struct StyleSection {

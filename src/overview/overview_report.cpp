@@ -210,9 +210,11 @@ std::string OverviewJson(const FileOverview& overview) {
     JsonObject sysex(object.Member("sysex"));
     sysex.Int("xg", overview.sysex.xg);
     sysex.Int("gm", overview.sysex.gm);
+    sysex.Int("gs", overview.sysex.gs);
     sysex.Int("keyboard", overview.sysex.keyboard);
     sysex.Int("universal", overview.sysex.universal);
     sysex.Int("other", overview.sysex.other);
+    sysex.String("standard", overview.sysex.standard);
     sysex.End();
   } else {
     object.Member("sysex") += "null";
