@@ -75,11 +75,11 @@ class SongPass {
     if (event->status >= 0x80 && event->status < 0xF0) Channel(record, *event);
   }
 
-  // Adds the time signatures to `measures`.
-  void AddTimeSignatures(check::MeasureMap& measures) const {
-    for (size_t i = 0; i < timeSignatures.size(); ++i)
-      measures.AddTimeSignature(timeSignatures[i].first, timeSignatureValues[i].first,
-                                timeSignatureValues[i].second);
+  // The Measure column's grid: that of the first time signature, none without one.
+  check::MeasureMap Measures(int ticksPerQuarter) const {
+    if (timeSignatureValues.empty()) return check::MeasureMap(0, 4, 2);
+    return check::MeasureMap(ticksPerQuarter, timeSignatureValues.front().first,
+                             timeSignatureValues.front().second);
   }
   void Finish(int ticksPerQuarter, const TempoMap& tempos, const check::MeasureMap& measures);
 
@@ -338,8 +338,7 @@ FileOverview OverviewOfFile(const std::string& path, const std::string& codePage
     }
   TempoMap tempoMap(division);
   for (const auto& [tick, value] : pass.tempos) tempoMap.AddTempo(tick, value);
-  check::MeasureMap measures(division.ticksPerQuarter);
-  pass.AddTimeSignatures(measures);
+  const check::MeasureMap measures = pass.Measures(division.ticksPerQuarter);
   pass.Finish(division.ticksPerQuarter, tempoMap, measures);
   if (tempoMap.GivesTime()) overview.microseconds = tempoMap.MicrosecondsAt(pass.latestTick_);
 
