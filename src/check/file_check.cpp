@@ -224,18 +224,25 @@ FileCheck CheckFile(std::span<const uint8_t> bytes, std::string_view name) {
     CheckStyleSections(file, casm, tracks.front().end, tracks.front().facts, sink);
   sink.Finish();
 
-  // Measure:Beat:Tick of each finding in a track, on the grid the listing's Measure column
-  // shows: that of the first time signature of the song (the earliest, the first track's on
-  // a tie), whatever track it stands in.
+  // Measure:Beat:Tick of each finding in a track, as the listing's Measure column shows it:
+  // on the grid of the first time signature of the song (the earliest, the first track's on
+  // a tie), whatever track it stands in; before it, and in a song without one, the column has
+  // no grid and shows the first beat.
+  const int ticksPerQuarter = (header->division & 0x8000) ? 0 : header->division;
+  if (ticksPerQuarter <= 0) return check;
   const TrackFacts::TimeSignature* first = nullptr;
   for (const TrackPlace& track : tracks)
     for (const auto& signature : track.facts.timeSignatures)
       if (first == nullptr || signature.tick < first->tick) first = &signature;
-  if (first == nullptr) return check;  // no time signature: the song has no measures
-  const int ticksPerQuarter = (header->division & 0x8000) ? 0 : header->division;
-  const MeasureMap measures(ticksPerQuarter, first->numerator, first->denominatorPower);
-  for (Finding& finding : check.findings)
-    if (finding.track >= 1 && finding.tick >= 0) finding.measure = measures.Position(finding.tick);
+  const std::optional<MeasureMap> measures =
+      first ? std::optional<MeasureMap>(
+                  MeasureMap(ticksPerQuarter, first->numerator, first->denominatorPower))
+            : std::nullopt;
+  for (Finding& finding : check.findings) {
+    if (finding.track < 1 || finding.tick < 0) continue;
+    finding.measure =
+        measures && finding.tick >= first->tick ? measures->Position(finding.tick) : "1:01:000";
+  }
   return check;
 }
 

@@ -164,6 +164,16 @@ TEST(CheckRecovery, EachFindingIsPlacedAtItsEvent) {
   }
 }
 
+TEST(CheckRecovery, WithoutATimeSignatureTheMeasureIsTheFirstBeatAsInTheList) {
+  // The Measure column of a song without a time signature shows 1:01:000 on every row.
+  const FileCheck check = CheckFile(
+      SmfBuilder(0, 480).Track(TrackBuilder().Event(3000, {0x80, 0x40, 0}).EndOfTrack()).Build(),
+      "song.mid");
+  ASSERT_EQ(check.findings.size(), 1u);
+  EXPECT_EQ(check.findings[0].tick, 3000);
+  EXPECT_EQ(check.findings[0].measure, "1:01:000");
+}
+
 TEST(CheckRecovery, WhatFollowsALostSyncIsFoldedIntoIt) {
   for (bool damaged : {true, false}) {
     TrackBuilder track;
