@@ -209,12 +209,14 @@ def ninja(targets):
 
 
 def run_tests(order, limits):
-    """The first test program that fails (with its first failing test), or None."""
+    """The first test program that fails (with its first failing test), or None. They run in
+    the build folder: with the compiler cache's relative paths, a test finds files beside its
+    source through __FILE__ (../tests/...) from there."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     for binary in order:
         try:
             result = subprocess.run([os.path.join(build, binary), "--gtest_fail_fast",
-                                     "--gtest_brief=1"], cwd=os.path.join(build, "tests"),
+                                     "--gtest_brief=1"], cwd=build,
                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                                     timeout=limits.get(binary, 600), env=env)
         except subprocess.TimeoutExpired:
