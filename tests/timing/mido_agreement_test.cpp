@@ -35,8 +35,7 @@ struct Reference {
 };
 
 Reference MidoReading(const std::string& path) {
-  const std::string script =
-      (std::filesystem::path(__FILE__).parent_path() / "mido_times.py").string();
+  const std::string script = std::string(VELTRIX_TESTS_DIR) + "/timing/mido_times.py";
   int status = 0;
   const std::string output = testing::RunCommand(
       std::string(kPython) + " '" + script + "' '" + path + "' 2>/dev/null", status);
