@@ -131,6 +131,14 @@ TEST(MidiList, StatusEFAndADeltaEndingIn7F) {
   EXPECT_EQ(Column(listing, 3), (std::vector<std::string>{"1", "16", "16"}));
 }
 
+// A meta event of an undefined type (30) is stepped over by its length like any other.
+TEST(MidiList, UndefinedMetaTypeIsSteppedOverByItsLength) {
+  auto listing = ListBytes(
+      SingleTrackFile(TrackBuilder().Meta(0, 0x30, "ab").Event(0, {0xC0, 0x05}).EndOfTrack()));
+  ASSERT_EQ(listing.RowCount(), 2u);
+  EXPECT_EQ(listing.Command(1), "Program Change:  5");
+}
+
 TEST(MidiList, MetaAndSysexDoNotCancelRunningStatus) {
   Options marked;
   marked.MarkRunningStatus = true;
