@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../support/required_data.h"
 #include "app/about_dialog.h"
 #include "app/help_opener.h"
 #include "app/list_printer.h"
@@ -93,7 +94,8 @@ class ListPrintHelpTest : public QObject {
   }
 
   void printedListHoldsHeadingHeadersAndEveryRow() {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+      VELTRIX_QSKIP_WHEN_MISSING("pdftotext is missing");
     QTemporaryDir folder;
     const WindowModel window = Listing({{"1", "Metadata", "Track Name: Song"},
                                         {"22", "Midi Event", "Note On    C  5    velocity: 100"},
@@ -110,7 +112,8 @@ class ListPrintHelpTest : public QObject {
   // Every page repeats the heading and the column headers; no row is lost between pages, and
   // a cell too long for the page's width wraps instead of being cut off.
   void longListsArePagedAndLongCellsWrap() {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+      VELTRIX_QSKIP_WHEN_MISSING("pdftotext is missing");
     std::vector<std::vector<std::string>> rows;
     for (int r = 1; r <= 250; ++r)
       rows.push_back({std::to_string(r), "Kind", "row" + std::to_string(r) + "x"});
@@ -148,7 +151,8 @@ class ListPrintHelpTest : public QObject {
   }
 
   void printingWithNoFilePrintsTheHeadersOnly() {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+      VELTRIX_QSKIP_WHEN_MISSING("pdftotext is missing");
     TestFiles files;
     WindowUnderTest ui;
     ui.window->LoadCommandLine("");

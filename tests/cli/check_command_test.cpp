@@ -35,6 +35,15 @@ TEST(CheckCommand, FindingsSummaryJsonAndExitStatus) {
   EXPECT_NE(out.find("files checked: 2, with errors: 0, with warnings only: 0, clean: 2"),
             std::string::npos);
 
+  // A warning (a note left sounding) but no error: still exit 0.
+  const std::string sounding = folder.File("sounding.mid");
+  builder::WriteFile(
+      sounding, testing::SingleTrackFile(TrackBuilder().Event(0, {0x90, 60, 64}).EndOfTrack()));
+  EXPECT_NE(testing::RunCommand(list + sounding + " 2>&1", status)
+                .find("files checked: 1, with errors: 0, with warnings only: 1, clean: 0"),
+            std::string::npos);
+  EXPECT_EQ(status, 0);
+
   // One file with an error: exit 1. JSON: unknown members are null, never left out.
   const nlohmann::json files = nlohmann::json::parse(
       testing::RunCommand(list + "--format json " + cut + " " + folder.File("none.mid"), status));

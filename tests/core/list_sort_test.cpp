@@ -43,6 +43,37 @@ TEST(ListSort, DirectionAlternatesAcrossColumnsAndTextIgnoresCase) {
   EXPECT_EQ(Column(window, 1), (std::vector<std::string>{"apple", "Meta", "Note", "note"}));
 }
 
+// Forty rows, more than a library sort handles by insertion (16): only a stable sort keeps the
+// rows of equal keys in the order the walk gave them, both ways and for numbers and text.
+TEST(ListSort, EqualKeysKeepTheWalkOrderInLongLists) {
+  std::vector<std::string> walk, tied, cased;
+  for (int i = 0; i < 40; ++i) {
+    walk.push_back(std::to_string(100 + i));
+    tied.push_back(i % 3 == 0 ? "7" : "2");
+    cased.push_back(i % 3 == 0 ? "apple" : i % 2 ? "b" : "B");  // b and B are equal keys
+  }
+  auto rowsWhere = [&](const std::vector<std::string>& keys, const std::string& key) {
+    std::vector<std::string> rows;
+    for (size_t i = 0; i < keys.size(); ++i)
+      if (keys[i] == key || (key == "b" && keys[i] == "B")) rows.push_back(walk[i]);
+    return rows;
+  };
+  auto joined = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  };
+  WindowModel numbers = Window(tied, walk);
+  SortByColumnClick(numbers, 0);
+  EXPECT_EQ(Column(numbers, 1), joined(rowsWhere(tied, "2"), rowsWhere(tied, "7")));
+  SortByColumnClick(numbers, 0);
+  EXPECT_EQ(Column(numbers, 1), joined(rowsWhere(tied, "7"), rowsWhere(tied, "2")));
+  WindowModel texts = Window(walk, cased);
+  SortByColumnClick(texts, 1);
+  EXPECT_EQ(Column(texts, 0), joined(rowsWhere(cased, "apple"), rowsWhere(cased, "b")));
+  SortByColumnClick(texts, 1);
+  EXPECT_EQ(Column(texts, 0), joined(rowsWhere(cased, "b"), rowsWhere(cased, "apple")));
+}
+
 TEST(ListSort, StaysOnForLaterListings) {
   WindowModel window = Window({"9", "10"}, {"b", "a"});
   ApplyListSort(window);  // not switched on yet: nothing moves

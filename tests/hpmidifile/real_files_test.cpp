@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "hpmidifile/hp_midifile.h"
+#include "support/required_data.h"
 #include "support/test_support.h"
 
 namespace veltrix {
@@ -146,7 +147,7 @@ Bytes ReadBytes(const std::string& path) {
 
 TEST(RealFiles, FormatOneFilesConvertToTheirMergedTracks) {
   std::vector<std::string> files = testing::RealFiles("midi");
-  if (files.empty()) GTEST_SKIP() << "no real MIDI files in this clone";
+  if (files.empty()) VELTRIX_SKIP_WHEN_MISSING("no real MIDI files in this clone");
   int converted = 0;
   for (const std::string& path : files) {
     Bytes source = ReadBytes(path);

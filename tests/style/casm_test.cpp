@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/session.h"
 #include "style/casm.h"
 #include "style_fixtures.h"
@@ -210,12 +212,18 @@ TEST(CasmView, SdecTextGoesThroughTheCodePage) {
 
 TEST(CasmView, TagIsFoundUpToEightBytesBehindTheTrack) {
   // L + 20 to L + 30 with the track's data from 22: gaps of -2 to 8 bytes.
-  for (size_t gap : {0u, 5u, 8u}) {
+  // A negative gap: the track's length field claims the tag's first bytes. The OTS view, which
+  // looks for the OTS section behind CASM, finds it too.
+  for (int gap : {-2, -1, 0, 5, 8}) {
     Bytes bytes = StyleBuilder(builder::SampleStyleTrack())
-                      .Raw(Bytes(gap, 0))
+                      .Raw(Bytes(std::max(gap, 0), 0))
                       .Casm(MinimalCasm().Ctab(BassRecord()))
+                      .Ots(OtsBuilder().Track(builder::SampleOtsTrack(1)))
+                      .Raw(Bytes(32, 0))  // the OTS search wants 30 bytes behind CASM
                       .Build();
+    if (gap < 0) bytes[21] = static_cast<uint8_t>(bytes[21] - gap);  // low byte of the length
     EXPECT_EQ(ListStyle(bytes, "Casm").RowCount(), 15u) << gap;
+    EXPECT_EQ(ListStyle(bytes, "Ots").RowCount(), 2u) << gap;
   }
   Bytes far = StyleBuilder(builder::SampleStyleTrack())
                   .Raw(Bytes(12, 0))

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "style_fixtures.h"
+#include "support/required_data.h"
 
 namespace veltrix::style_test {
 namespace {
@@ -44,7 +45,7 @@ TEST(ListerBinary, MfdAndOtsViewsOfARealStyle) {
   std::string path;
   for (const std::string& file : testing::RealFiles("styles"))
     if (file.ends_with("Cool8Beat.S737.sst")) path = file;
-  if (path.empty()) GTEST_SKIP() << "Cool8Beat.S737.sst is not in this clone";
+  if (path.empty()) VELTRIX_SKIP_WHEN_MISSING("Cool8Beat.S737.sst is not in this clone");
 
   nlohmann::json mfd = ListWithBinary("--view mfd", path);
   EXPECT_EQ(mfd["view"].get<std::string>(), "Mfd");

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "style_fixtures.h"
+#include "support/required_data.h"
 
 namespace veltrix::style_test {
 namespace {
@@ -68,7 +69,7 @@ std::string NameOf(const std::string& path) {
 
 TEST(RealStyles, ViewsAgreeWithAnIndependentLookAtTheBytes) {
   const auto files = testing::RealFiles("styles");
-  if (files.empty()) GTEST_SKIP() << "no real style files in this clone";
+  if (files.empty()) VELTRIX_SKIP_WHEN_MISSING("no real style files in this clone");
   for (const std::string& path : files) {
     SCOPED_TRACE(NameOf(path));
     const Sections expected = ReadSections(ReadBytes(path));
@@ -115,7 +116,7 @@ TEST(RealStyles, KnownCountsOfTheCollection) {
     EXPECT_EQ(testing::ListFile(path, "Mfd").RowCount(),
               static_cast<size_t>(it->second.finderRecords));
   }
-  if (checked == 0) GTEST_SKIP() << "none of the known style files is in this clone";
+  if (checked == 0) VELTRIX_SKIP_WHEN_MISSING("none of the known style files is in this clone");
 }
 
 TEST(RealStyles, SixEightRecordsShowTheirTimeSignature) {
@@ -126,12 +127,12 @@ TEST(RealStyles, SixEightRecordsShowTheirTimeSignature) {
     for (const std::string& signature : ColumnOf(mfd, 3)) EXPECT_EQ(signature, " 6/ 8");
     return;
   }
-  GTEST_SKIP() << "6-8ModernBallad.S560.prs is not in this clone";
+  VELTRIX_SKIP_WHEN_MISSING("6-8ModernBallad.S560.prs is not in this clone");
 }
 
 TEST(RealMidiFiles, EveryViewListsWithoutStyleSections) {
   const auto files = testing::RealFiles("midi");
-  if (files.empty()) GTEST_SKIP() << "no real MIDI files in this clone";
+  if (files.empty()) VELTRIX_SKIP_WHEN_MISSING("no real MIDI files in this clone");
   for (const std::string& path : files) {
     SCOPED_TRACE(NameOf(path));
     for (const char* view : {"Casm", "Ots", "Mfd"}) {

@@ -9,8 +9,6 @@
 #include "core/failure.h"
 #include "core/hex_text.h"
 #include "support/test_support.h"
-#include "sysex/keyboard_message.h"
-#include "sysex/xg_parameter.h"
 #include "xg_message_checks.h"
 
 namespace veltrix {
@@ -96,33 +94,38 @@ const SysexCase kSysexCases[] = {
 INSTANTIATE_TEST_SUITE_P(Messages, GetSysexTest, ::testing::ValuesIn(kSysexCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The two large families are decoded elsewhere; GetSysex passes the whole hex text on and
-// reports any failure they throw as its own.
-void ExpectHandedOn(const std::vector<uint8_t>& bytes, std::string (*family)(std::string_view)) {
-  std::string hex = Hex(bytes);
-  testing::CollectingReporter collected;
-  std::string text = GetSysex(hex, collected.reporter);
-  try {
-    std::string direct = family(hex);
-    EXPECT_EQ(text, direct);
-    EXPECT_TRUE(collected.reports.empty());
-  } catch (const Failure& failure) {
-    EXPECT_EQ(text, "");
-    ASSERT_EQ(collected.reports.size(), 1u);
-    EXPECT_EQ(collected.reports[0].number, failure.number());
-    EXPECT_EQ(collected.reports[0].routine, "GetSysex");
-  }
+// The sixteen sections of the section-control message (43 7E 00 ss 7F) by their section
+// byte, as the keyboards' data list gives them: Intro A-C 00-02, Main A-D 08-0B, Fill In AA-DD
+// 10-13, Break Fill 18, Ending A-D 20-23.
+TEST(GetSysex, SectionControlNamesEachOfTheSixteenSections) {
+  const std::pair<uint8_t, const char*> sections[] = {
+      {0x00, "Intro A: "},    {0x01, "Intro B "},     {0x02, "Intro C: "},
+      {0x08, "Main A: "},     {0x09, "Main B: "},     {0x0A, "Main C: "},
+      {0x0B, "Main D: "},     {0x10, "Fill In AA: "}, {0x11, "Fill In BB: "},
+      {0x12, "Fill In CC: "}, {0x13, "Fill In DD: "}, {0x18, "Break Fill: "},
+      {0x20, "Ending A: "},   {0x21, "Ending B: "},   {0x22, "Ending C: "},
+      {0x23, "Ending D: "},
+  };
+  for (const auto& [code, name] : sections)
+    xg_checks::ExpectGetSysex(Hex({0x43, 0x7E, 0x00, code, 0x7F, 0xF7}),
+                              std::string("Section Control ") + name + "On ", 0);
 }
 
+// The two large families are decoded elsewhere; GetSysex hands them the whole message and
+// reports any failure they throw as its own.
 TEST(GetSysexHandOff, XgParameterChange) {
-  ExpectHandedOn({0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}, XgParameterText);
-  ExpectHandedOn({0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x01, 0x10, 0xF7}, XgParameterText);
-  ExpectHandedOn({0x43, 0x10, 0x4C, 0x08}, XgParameterText);
+  xg_checks::ExpectGetSysex(Hex({0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7}), "XG System On",
+                            0);
+  xg_checks::ExpectGetSysex(Hex({0x43, 0x10, 0x4C, 0x02, 0x01, 0x00, 0x01, 0x10, 0xF7}),
+                            "XG Effect1 Reverb Type Hall 2", 0);
+  xg_checks::ExpectGetSysex(Hex({0x43, 0x10, 0x4C, 0x08}), "", kTypeMismatch);  // cut short
 }
 
 TEST(GetSysexHandOff, KeyboardMessage) {
-  ExpectHandedOn({0x43, 0x73, 0x01, 0x51, 0x05, 0x00, 0x01, 0xF7}, KeyboardMessageText);
-  ExpectHandedOn({0x43, 0x73, 0x01}, KeyboardMessageText);
+  // A keyboard message of no known group keeps its hex text.
+  xg_checks::ExpectGetSysex(Hex({0x43, 0x73, 0x01, 0x51, 0x05, 0x00, 0x01, 0xF7}),
+                            "F0 43 73 01 51 05 00 01 F7 ", 0);
+  xg_checks::ExpectGetSysex(Hex({0x43, 0x73, 0x01}), "", 0);
 }
 
 TEST(GetSysex, EachCallStandsAlone) {

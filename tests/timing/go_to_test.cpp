@@ -26,7 +26,7 @@ TEST(GoToEntry, ReadsMeasuresTimesAndOffsets) {
       {"83.5s", Kind::Time, 83500000, 0, 0},    {"83.5", Kind::Time, 83500000, 0, 0},
       {"90s", Kind::Time, 90000000, 0, 0},      {"1:02:03.0000019", Kind::Time, 3723000001, 0, 0},
       {"#1234", Kind::Offset, 1234, 0, 0},      {"0x4D2", Kind::Offset, 1234, 0, 0},
-      {"0x4d2", Kind::Offset, 1234, 0, 0},
+      {"0x4d2", Kind::Offset, 1234, 0, 0},      {"0X4D2", Kind::Offset, 1234, 0, 0},
   };
   for (const Case& c : cases) {
     std::string error;

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Prints, for each event of a MIDI file's merged track, its absolute tick and its time in
-seconds as the mido library computes them; exits 3 when mido cannot read the file."""
+seconds as the mido library computes them; the End of Track the merge closes with has no row
+in a listing and is left out. Exits 3 when mido cannot read the file."""
 import sys
 
 import mido
@@ -20,4 +21,5 @@ for message in mido.merge_tracks(song.tracks):
     seconds += mido.tick2second(message.time, song.ticks_per_beat, tempo)
     if message.type == "set_tempo":
         tempo = message.tempo
-    print(tick, repr(seconds))
+    if message.type != "end_of_track":
+        print(tick, repr(seconds))

@@ -7,6 +7,7 @@
 #include "core/list_sort.h"
 #include "midi/midi_list.h"
 #include "shell/open_command.h"
+#include "support/required_data.h"
 #include "support/test_support.h"
 #include "timing/clock_text.h"
 #include "views/event_detail.h"
@@ -234,7 +235,7 @@ TEST(EventDetail, RealFilesEveryRowDescribedSortedOrNot) {
   std::vector<std::string> files = testing::RealFiles("midi");
   std::vector<std::string> styles = testing::RealFiles("styles");
   files.insert(files.end(), styles.begin(), styles.end());
-  if (files.empty()) GTEST_SKIP() << "the real files are not in this clone";
+  if (files.empty()) VELTRIX_SKIP_WHEN_MISSING("the real files are not in this clone");
   size_t described = 0;
   for (const std::string& path : files) {
     for (const std::string view : {"Midi", "Ots"}) {

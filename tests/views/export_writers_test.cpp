@@ -10,33 +10,6 @@
 namespace veltrix {
 namespace {
 
-std::string EscapedTsv(std::string_view cell) {
-  std::string out;
-  for (char c : cell) {
-    if (c == '\t')
-      out += "\\t";
-    else if (c == '\r')
-      out += "\\r";
-    else if (c == '\n')
-      out += "\\n";
-    else if (c == '\\')
-      out += "\\\\";
-    else
-      out += c;
-  }
-  return out;
-}
-
-std::string QuotedCsv(std::string_view cell) {
-  if (cell.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(cell);
-  std::string out = "\"";
-  for (char c : cell) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
-
 std::vector<Column> Header(std::initializer_list<const char*> names) {
   std::vector<Column> columns;
   for (const char* name : names) columns.push_back(Column{name, 0, Alignment::Left, ""});
@@ -54,26 +27,49 @@ std::string Table(TableFormat format, const std::vector<Column>& header,
   return out;
 }
 
+// How each special byte is written, as the lister's help states it: in tsv TAB, CR, LF and
+// backslash become \t, \r, \n, \\; in csv (RFC 4180) a cell holding a comma, quote, CR or LF
+// is quoted and a quote doubled.
+struct Special {
+  char byte;
+  const char* tsv;
+  const char* csv;
+  bool quoted;  // in csv
+};
+constexpr Special kSpecials[] = {
+    {'\t', "\\t", "\t", false},  {'\r', "\\r", "\r", true}, {'\n', "\\n", "\n", true},
+    {'\\', "\\\\", "\\", false}, {',', ",", ",", true},     {'"', "\"", "\"\"", true},
+};
+
 // Cells are scanned and copied a word at a time: every length around the word sizes, with
 // each special byte at every position (and none), among other cells in the same line.
 TEST(TableTextWriter, EveryCellLengthAndSpecialPositionIsEscaped) {
+  const std::vector<Column> header = Header({"A", "B", "C"});
   for (size_t length = 0; length <= 20; ++length) {
-    for (char special : {'\t', '\r', '\n', '\\', ',', '"'}) {
+    const std::string letters = std::string("abcdefghijklmnopqrstu").substr(0, length);
+    for (const Special& special : kSpecials) {
       for (size_t at = 0; at <= length; ++at) {
-        std::string cell(length, 'x');
-        for (size_t i = 0; i < length; ++i) cell[i] = static_cast<char>('a' + i);
-        if (at < length) cell[at] = special;
-        const std::vector<Column> header = Header({"A", "B", "C"});
+        std::string cell = letters, tsv = letters, csv = letters;
+        bool quoted = false;
+        if (at < length) {
+          cell[at] = special.byte;
+          tsv = letters.substr(0, at) + special.tsv + letters.substr(at + 1);
+          csv = letters.substr(0, at) + special.csv + letters.substr(at + 1);
+          quoted = special.quoted;
+        }
+        if (quoted) csv = "\"" + csv + "\"";
         const std::vector<std::string_view> row = {"1", cell, "\\z"};
-        EXPECT_EQ(Table(TableFormat::Tsv, header, {row}),
-                  "A\tB\tC\n1\t" + EscapedTsv(cell) + "\t\\\\z\n")
+        EXPECT_EQ(Table(TableFormat::Tsv, header, {row}), "A\tB\tC\n1\t" + tsv + "\t\\\\z\n")
             << length << " " << at;
-        EXPECT_EQ(Table(TableFormat::Csv, header, {row}),
-                  "A,B,C\r\n1," + QuotedCsv(cell) + ",\\z\r\n")
+        EXPECT_EQ(Table(TableFormat::Csv, header, {row}), "A,B,C\r\n1," + csv + ",\\z\r\n")
             << length << " " << at;
       }
     }
   }
+  EXPECT_EQ(Table(TableFormat::Tsv, header, {{"a\tb", "c\\d\r\n", "\""}}),
+            "A\tB\tC\na\\tb\tc\\\\d\\r\\n\t\"\n");
+  EXPECT_EQ(Table(TableFormat::Csv, header, {{"a,b", "say \"hi\"", "x\ny"}}),
+            "A,B,C\r\n\"a,b\",\"say \"\"hi\"\"\",\"x\ny\"\r\n");
 }
 
 TEST(TableTextWriter, LinesTakeTheHeadersCellCountAndLongCellsStayWhole) {

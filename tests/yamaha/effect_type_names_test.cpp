@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <map>
 #include <regex>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/hex_text.h"
+#include "support/test_support.h"
+#include "sysex/get_sysex.h"
 
 namespace veltrix {
 namespace {
@@ -117,17 +118,30 @@ std::map<std::pair<int, int>, std::string> ExpectedPairs() {
   return pairs;
 }
 
-TEST(EffectTypeName, ExpectedTableIsComplete) {
-  std::map<std::pair<int, int>, std::string> pairs = ExpectedPairs();
-  std::set<int> mainCodes;
-  size_t anyRows = 0;
-  for (const auto& [codes, name] : pairs) {
-    mainCodes.insert(codes.first);
-    if (codes.second == kAnySubCode) ++anyRows;
+// Spot checks against the published XG effect list, whose names the table keeps (some with a
+// trailing blank): each is what the decoder shows for a Variation Type message, the parameter
+// that takes every effect type.
+TEST(EffectTypeName, PublishedNamesReachTheDecoder) {
+  struct Published {
+    uint8_t mainCode, subCode;
+    const char* name;
+  };
+  const Published published[] = {
+      {0x01, 0x00, "Hall 1"},       {0x07, 0x00, "Echo"},         {0x08, 0x00, "Cross Delay"},
+      {0x09, 0x00, "ER 1"},         {0x09, 0x01, "ER 2"},         {0x0A, 0x00, "Gate Reverb"},
+      {0x0B, 0x00, "Reverse Gate"}, {0x10, 0x00, "White Room"},   {0x11, 0x00, "Tunnel"},
+      {0x12, 0x00, "Canyon"},       {0x13, 0x00, "Basement"},     {0x40, 0x00, "Thru"},
+      {0x53, 0x00, "Compressor"},   {0x55, 0x00, "Voice Cancel"},
+  };
+  for (const Published& effect : published) {
+    const std::string name(EffectTypeName(EffectMessage(effect.mainCode, effect.subCode)));
+    EXPECT_EQ(name.substr(0, name.find_last_not_of(' ') + 1), effect.name);
+    const uint8_t bytes[] = {0x43,           0x10, 0x4C, 0x02, 0x01, 0x40, effect.mainCode,
+                             effect.subCode, 0xF7};
+    testing::CollectingReporter collected;
+    EXPECT_EQ(GetSysex(HexText(bytes, sizeof bytes), collected.reporter),
+              "XG Effect1 Variation Type " + name);
   }
-  EXPECT_EQ(mainCodes.size(), 64u);
-  EXPECT_EQ(anyRows, 22u);
-  EXPECT_EQ(pairs.size() - anyRows, 164u);
 }
 
 // Every pair of codes gives the listed name, and every pair not listed gives no name.
