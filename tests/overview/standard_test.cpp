@@ -28,7 +28,7 @@ overview::SysexCounts CountsOf(const std::vector<Bytes>& messages) {
   TrackBuilder track;
   for (const Bytes& message : messages) track.Sysex(0, message);
   track.Event(0, {0x90, 0x3C, 0x40}).Event(480, {0x80, 0x3C, 0x00}).EndOfTrack();
-  testing::TempDir dir;
+  veltrix::testing::TempDir dir;
   const std::string path = dir.File("song.mid");
   const Bytes bytes = builder::SmfBuilder(0, 480).Track(track).Build();
   std::ofstream(path, std::ios::binary)
