@@ -138,7 +138,7 @@ class KeyboardTest : public QObject {
     QVERIFY(manual.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(manual.readAll());
     QStringList lines{QStringLiteral("| Ctrl+L | to the filter field"),
-                      QStringLiteral("| Escape | in the filter field: clears it |")};
+                      QStringLiteral("| Escape | in the filter bar: clears the text and every choice |")};
     for (const UserKey& key : kUserKeys) lines << QString::fromUtf8(key.manualLine);
     for (const QString& line : lines) QVERIFY2(text.contains(line), qPrintable(line));
   }

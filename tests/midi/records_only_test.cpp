@@ -73,7 +73,7 @@ TEST(RecordsOnlyWalk, FindsTheEventsTheListingFinds) {
     for (size_t count : stepped.cellCounts) EXPECT_EQ(count, 0u);
   }
   const auto [listed, stepped] = WalkBoth(SingleTrackFile(song));
-  EXPECT_EQ(stepped.records.size(), 9u);
+  EXPECT_EQ(stepped.records.size(), 10u);
   EXPECT_EQ(stepped.tempos.size(), 2u);
 }
 
