@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lyrics/indexed_file.h"
+#include "support/required_data.h"
 #include "support/test_support.h"
 
 namespace veltrix {
@@ -29,10 +30,10 @@ std::string FirstWord(const std::string& text) {
 
 TEST(RealLyrics, LinesAgreeWithAnIndependentReading) {
   const std::optional<std::string> data = testing::RealDataDir();
-  if (!data) GTEST_SKIP() << "no real files beside the repository";
+  if (!data) VELTRIX_SKIP_WHEN_MISSING("no real files beside the repository");
   int status = 0;
   testing::RunCommand("/usr/bin/python3 -c 'import mido' 2>/dev/null", status);
-  if (status != 0) GTEST_SKIP() << "python3-mido is not installed (scripts/deps.sh)";
+  if (status != 0) VELTRIX_SKIP_WHEN_MISSING("python3-mido is not installed (scripts/deps.sh)");
   for (const char* name : kSongs) {
     SCOPED_TRACE(name);
     const std::string path = *data + "/midi/" + name;

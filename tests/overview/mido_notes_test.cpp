@@ -10,6 +10,7 @@
 #include "check/file_check.h"
 #include "core/file_image.h"
 #include "overview/file_overview.h"
+#include "support/required_data.h"
 #include "support/test_support.h"
 
 namespace veltrix {
@@ -67,10 +68,10 @@ bool ListingStopsEarly(const std::string& path) {
 TEST(MidoNotes, NotesAndRangePerChannelOfTheRealFiles) {
   int status = 0;
   testing::RunCommand(std::string(kPython) + " -c 'import mido' 2>/dev/null", status);
-  if (status != 0) GTEST_SKIP() << "python3-mido is not installed";
+  if (status != 0) VELTRIX_SKIP_WHEN_MISSING("python3-mido is not installed");
   std::vector<std::string> files = testing::RealFiles("midi");
   for (const std::string& style : testing::RealFiles("styles")) files.push_back(style);
-  if (files.empty()) GTEST_SKIP() << "no real files";
+  if (files.empty()) VELTRIX_SKIP_WHEN_MISSING("no real files");
   testing::TempDir folder;
   const std::string script = folder.File("mido_notes.py");
   std::ofstream(script) << kMidoNotes;
