@@ -34,7 +34,7 @@ ninja -C "$build" -j "${FUZZ_BUILD_JOBS:-2}" fuzz_targets
 
 seed_kind() {
   case "$1" in
-    open_command_fuzz | hpmidifile_fuzz) echo smf ;;
+    open_command_fuzz | hpmidifile_fuzz | lyrics_fuzz) echo smf ;;
     get_sysex_fuzz) echo sysex ;;
     sequencer_info_fuzz) echo sequencer ;;
     style_readers_fuzz | check_fuzz) echo style ;;
