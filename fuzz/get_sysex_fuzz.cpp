@@ -36,8 +36,12 @@ void DecodeUniversalBytes(const std::string& hex) {
   const std::vector<uint8_t> bytes =
       BytesOfHexText(reinterpret_cast<const uint8_t*>(hex.data()), hex.size());
   const universal::MessageBytes message(bytes.data(), bytes.size());
+  // A reverb or chorus parameter of Global Parameter Control names its parameter and value in
+  // up to some 60 characters for two bytes.
+  constexpr size_t kUniversalTextBytesPerByte = 32;
   if (const auto text = universal::DecodeUniversal(message))
-    CheckBudget("DecodeUniversal text bytes", text->size(), bytes.size(), kTextBytesPerByte);
+    CheckBudget("DecodeUniversal text bytes", text->size(), bytes.size(),
+                kUniversalTextBytesPerByte);
   universal::FamilyOf(message);
   universal::DataRequestName(message);
   if (const auto checksum = universal::GsDataSetChecksum(message); checksum && checksum->Right()) {

@@ -93,6 +93,9 @@ EventFacts FactsOf(const EventRecord& record, std::span<const uint8_t> image) {
   const int64_t firstData = int64_t{record.last} - channelKind.dataBytes + 1;
   if (firstData <= record.first || record.last >= static_cast<int64_t>(image.size())) return facts;
   const int value = image[static_cast<size_t>(firstData)];
+  // A byte of 0x80 or more where the data belongs is a status byte the event swallowed (a
+  // damaged file): the event then has no note or controller.
+  if (value >= 0x80) return facts;
   if (facts.kind == EventKind::kNoteOn || facts.kind == EventKind::kNoteOff ||
       facts.kind == EventKind::kKeyAftertouch)
     facts.note = value;

@@ -99,6 +99,15 @@ TEST(EventFilter, AnEventCutShortHasNoNote) {
   EXPECT_EQ(facts.note, -1);
 }
 
+TEST(EventFilter, AStatusByteWhereTheDataBelongsIsNoNoteOrController) {
+  // A damaged file: the byte after 90 is the next event's status, not a note.
+  const std::vector<uint8_t> noteOn = {0x00, 0x90, 0x93, 0x40};
+  EXPECT_EQ(FactsOf({0, 3, 0, 0x90}, noteOn).note, -1);
+  const std::vector<uint8_t> control = {0x00, 0xB0, 0xC0, 0x07};
+  EXPECT_EQ(FactsOf({0, 3, 0, 0xB0}, control).controller, -1);
+  EXPECT_EQ(FactsOf({0, 3, 0, 0xB0}, control).channel, 1);
+}
+
 TEST(EventFilter, NotesByNumberOrName) {
   const std::pair<const char*, std::optional<int>> cases[] = {
       {"C 5", 60},  {"c5", 60},  {"F#3", 42},  {"Bb3", 46}, {"0", 0},  {"127", 127},
