@@ -70,6 +70,28 @@ class RowSink {
   virtual bool WantsTexts() const { return true; }
 };
 
+// Keeps the walk's records and tempo changes in an index and asks for no texts: for readers
+// that need only where the events lie and when (the overview, the lyrics).
+class IndexRows final : public RowSink {
+ public:
+  explicit IndexRows(EventIndex& index) : index_(index) { index_.Start("Midi"); }
+  void BeginRows(const WindowModel&) override {}
+  void Row(const std::string_view*, size_t, const EventRecord& record) override {
+    index_.Add(record);
+  }
+  void RowWithPlainCell(const std::string_view*, size_t, size_t, std::string_view,
+                        const EventRecord& record) override {
+    index_.Add(record);
+  }
+  void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
+    index_.AddTempo(tick, microsecondsPerQuarter);
+  }
+  bool WantsTexts() const override { return false; }
+
+ private:
+  EventIndex& index_;
+};
+
 // Everything the main window shows, as plain data. The readers write into it; the Qt window
 // and the lister only present it.
 struct WindowModel {

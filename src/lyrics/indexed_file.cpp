@@ -6,31 +6,6 @@
 
 namespace veltrix {
 
-namespace {
-
-// Keeps the records and tempo changes of the rows; the walk makes no cells for it.
-class IndexRows final : public RowSink {
- public:
-  explicit IndexRows(EventIndex& index) : index_(index) { index_.Start("Midi"); }
-  void BeginRows(const WindowModel&) override {}
-  void Row(const std::string_view*, size_t, const EventRecord& record) override {
-    index_.Add(record);
-  }
-  void RowWithPlainCell(const std::string_view*, size_t, size_t, std::string_view,
-                        const EventRecord& record) override {
-    index_.Add(record);
-  }
-  void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
-    index_.AddTempo(tick, microsecondsPerQuarter);
-  }
-  bool WantsTexts() const override { return false; }
-
- private:
-  EventIndex& index_;
-};
-
-}  // namespace
-
 FileImage OwnBytesOf(const std::string& path, const FileImage& listed) {
   try {
     return LoadFileImage(path);

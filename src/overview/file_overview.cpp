@@ -23,21 +23,6 @@ namespace veltrix::overview {
 
 namespace {
 
-// Keeps what the listing's walk knows of every event and drops the rows' texts.
-class RecordSink final : public RowSink {
- public:
-  void BeginRows(const WindowModel&) override {}
-  void Row(const std::string_view*, size_t, const EventRecord& record) override {
-    records.push_back(record);
-  }
-  void RowWithPlainCell(const std::string_view*, size_t, size_t, std::string_view,
-                        const EventRecord& record) override {
-    records.push_back(record);
-  }
-  bool WantsTexts() const override { return false; }
-  std::vector<EventRecord> records;
-};
-
 constexpr std::array<const char*, 15> kMajorKeys = {"Cb", "Gb", "Db", "Ab", "Eb", "Bb", "F", "C",
                                                     "G",  "D",  "A",  "E",  "B",  "F#", "C#"};
 constexpr std::array<const char*, 15> kMinorKeys = {"Ab", "Eb", "Bb", "F",  "C",  "G",  "D", "A",
@@ -314,7 +299,8 @@ FileOverview OverviewOfFile(const std::string& path, const std::string& codePage
   session.codePage = CodePage(codePage);
   std::vector<std::string> messages;
   session.ConnectMessages([&](const std::string& text) { messages.push_back(text); });
-  RecordSink sink;
+  EventIndex index;
+  IndexRows sink(index);
   const OpenOutcome outcome = OpenFile(session, path, &sink);
   countProblems();
   if (outcome != OpenOutcome::Listed) {
@@ -330,9 +316,10 @@ FileOverview OverviewOfFile(const std::string& path, const std::string& codePage
   }
   const Division division = DivisionOf(static_cast<uint16_t>(overview.division.value_or(0)));
   SongPass pass(overview, session.image, session.codePage);
-  for (const EventRecord& record : sink.records) pass.Add(record);
-  if (!sink.records.empty())
-    if (const std::optional<int32_t> end = EndOfTrackTick(session.image, sink.records.back())) {
+  for (size_t row = 0; row < index.size(); ++row) pass.Add(*index.Of(row));
+  if (index.size() > 0)
+    if (const std::optional<int32_t> end =
+            EndOfTrackTick(session.image, *index.Of(index.size() - 1))) {
       pass.endOfTrack = *end;
       pass.latestTick_ = std::max(pass.latestTick_, *end);
     }
