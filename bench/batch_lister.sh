@@ -3,7 +3,7 @@
 #   veltrix-list --recursive DIR --format jsonl >/dev/null
 # once with --jobs 1 and once with the default (one job per processor), and prints both
 # wall times (best of RUNS runs, default 3) and their ratio. With CHECK=1 the files are
-# checked (--check) instead of listed.
+# checked (--check) instead of listed, with OVERVIEW=1 their overview is made (--overview).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 files=${1:-2000}
@@ -24,6 +24,7 @@ done
 
 mode=()
 [ "${CHECK:-0}" = 1 ] && mode=(--check)
+[ "${OVERVIEW:-0}" = 1 ] && mode=(--overview)
 one=$(best "$runs" "$build/veltrix-list" "${mode[@]}" --recursive "$work/songs" --format jsonl --jobs 1)
 default=$(best "$runs" "$build/veltrix-list" "${mode[@]}" --recursive "$work/songs" --format jsonl)
 printf 'files: %s, %s bytes, %s processors\n' "$files" "$(du -sb "$work/songs" | cut -f1)" "$(nproc)"

@@ -1,17 +1,47 @@
 #include "core/file_image.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
 
 namespace veltrix {
 
-FileImage::FileImage(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {
-  if (bytes_.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max())) Raise(kOverflow);
+namespace {
+constexpr size_t kHugePage = size_t{1} << 21;
+}
+
+void* AllocateFileBytes(size_t size) {
+  if (size >= kHugePage) {
+    const size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+    if (void* bytes = std::aligned_alloc(kHugePage, rounded)) {
+      madvise(bytes, rounded, MADV_HUGEPAGE);  // only advice: small pages do as well
+      return bytes;
+    }
+    throw std::bad_alloc();
+  }
+  if (void* bytes = std::malloc(size == 0 ? 1 : size)) return bytes;
+  throw std::bad_alloc();
+}
+
+void FreeFileBytes(void* bytes) noexcept { std::free(bytes); }
+
+FileImage::FileImage(const std::vector<uint8_t>& bytes)
+    : FileImage(Adopt(Bytes(bytes.begin(), bytes.end()))) {}
+
+FileImage FileImage::Adopt(Bytes bytes) {
+  if (bytes.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max())) Raise(kOverflow);
+  FileImage image;
+  image.owner_ = std::make_shared<const Bytes>(std::move(bytes));
+  image.data_ = image.owner_->data();
+  image.size_ = image.owner_->size();
+  return image;
 }
 
 uint32_t FileImage::BigEndian32(int64_t index) const {
@@ -25,16 +55,16 @@ uint16_t FileImage::BigEndian16(int64_t index) const {
 }
 
 const uint8_t* FileImage::Span(int64_t index, int64_t count) const {
-  if (index < 0 || count < 0 || index + count > static_cast<int64_t>(bytes_.size()))
+  if (index < 0 || count < 0 || index + count > static_cast<int64_t>(size_))
     Raise(kSubscriptOutOfRange);
-  return bytes_.data() + index;
+  return data_ + index;
 }
 
 bool FileImage::HasTagAt(int64_t index, const char* tag) const {
   size_t n = std::strlen(tag);
-  if (index < 0 || index + static_cast<int64_t>(n) > static_cast<int64_t>(bytes_.size()))
+  if (index < 0 || index + static_cast<int64_t>(n) > static_cast<int64_t>(size_))
     return false;
-  return std::memcmp(bytes_.data() + index, tag, n) == 0;
+  return n == 0 || std::memcmp(data_ + index, tag, n) == 0;
 }
 
 namespace {
@@ -75,7 +105,7 @@ FileImage LoadFileImage(const std::string& path) {
   if (!S_ISREG(info.st_mode)) Raise(kPathFileAccessError);
   if (info.st_size > std::numeric_limits<int32_t>::max()) Raise(kOverflow);
 
-  std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
+  FileImage::Bytes bytes(static_cast<size_t>(info.st_size));
   size_t done = 0;
   while (done < bytes.size()) {
     ssize_t got = read(file.get(), bytes.data() + done, bytes.size() - done);
@@ -87,7 +117,7 @@ FileImage LoadFileImage(const std::string& path) {
     done += static_cast<size_t>(got);
   }
   bytes.resize(done);
-  return FileImage(std::move(bytes));
+  return FileImage::Adopt(std::move(bytes));
 }
 
 }  // namespace veltrix

@@ -1,6 +1,7 @@
 #include "overview/file_overview.h"
 
 #include <algorithm>
+#include <bitset>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -45,13 +46,28 @@ int64_t MeasureOf(const check::MeasureMap& map, int32_t tick) {
   return position.empty() ? 1 : std::stoll(position.substr(0, position.find(':')));
 }
 
-// What one pass over the listing's events finds.
-class SongPass {
+// What one pass over the listing's events finds. It takes each event from the walk as the walk
+// records it, so no index of the whole file is kept.
+class SongPass final : public RowSink {
  public:
   SongPass(FileOverview& overview, const FileImage& image, const CodePage& codePage)
       : overview_(overview), image_(image), codePage_(codePage) {}
 
+  void BeginRows(const WindowModel&) override {}
+  void Row(const std::string_view*, size_t, const EventRecord& record) override { Add(record); }
+  void RowWithPlainCell(const std::string_view*, size_t, size_t, std::string_view,
+                        const EventRecord& record) override {
+    Add(record);
+  }
+  // The pass reads the tempo changes from the events themselves.
+  void Tempo(int32_t, int32_t) override {}
+  bool WantsTexts() const override { return false; }
+
+  // The last event the walk listed, none before the first.
+  const std::optional<EventRecord>& Last() const { return last_; }
+
   void Add(const EventRecord& record) {
+    last_ = record;
     const std::optional<EventBytes> event = ReadEvent(image_, record);
     if (!event) return;
     latestTick_ = std::max(latestTick_, record.tick);
@@ -165,47 +181,67 @@ class SongPass {
 
   void Channel(const EventRecord& record, const EventBytes& event) {
     const size_t index = event.status & 0x0F;
-    ChannelUse& use = channels_[index];
+    ChannelTally& tally = tallies_[index];
     used_[index] = true;
     const int kind = event.status >> 4;
     const int first = event.data.empty() ? 0 : event.data[0];
     const int second = event.data.size() > 1 ? event.data[1] : 0;
     if (kind == 0x9 && second > 0) {
-      ++use.notes;
-      use.lowest = std::min(use.lowest.value_or(first), first);
-      use.highest = std::max(use.highest.value_or(first), first);
-      use.velocityLow = std::min(use.velocityLow.value_or(second), second);
-      use.velocityHigh = std::max(use.velocityHigh.value_or(second), second);
+      ++tally.notes;
+      tally.lowest = std::min(tally.lowest, first);
+      tally.highest = std::max(tally.highest, first);
+      tally.velocityLow = std::min(tally.velocityLow, second);
+      tally.velocityHigh = std::max(tally.velocityHigh, second);
     } else if (kind == 0xB) {
-      if (std::find(use.controllers.begin(), use.controllers.end(), first) == use.controllers.end())
-        use.controllers.push_back(first);
+      tally.controllers.set(static_cast<size_t>(first));
       if (first == 0) bankMsb_[index] = second;
       if (first == 32) bankLsb_[index] = second;
-      if (first == 0 && second == 127) use.drums = true;
+      if (first == 0 && second == 127) tally.drums = true;
     } else if (kind == 0xC) {
-      use.programs.push_back(
+      tally.programs.push_back(
           {record.tick, bankMsb_[index], bankLsb_[index], first, std::string(), record.first});
     }
   }
 
+  // A channel's counts as plain numbers while the pass runs (the walk hands over a million
+  // events a second); Finish turns them into its ChannelUse.
+  struct ChannelTally {
+    int64_t notes = 0;
+    int lowest = INT_MAX, highest = INT_MIN, velocityLow = INT_MAX, velocityHigh = INT_MIN;
+    bool drums = false;
+    std::bitset<256> controllers;  // a damaged file may give a data byte above 127
+    std::vector<ProgramAt> programs;
+  };
+
   FileOverview& overview_;
   const FileImage& image_;
   const CodePage& codePage_;
-  std::array<ChannelUse, 16> channels_{};
+  std::array<ChannelTally, 16> tallies_{};
   std::array<bool, 16> used_{};
   std::array<std::optional<int>, 16> bankMsb_{}, bankLsb_{};
+  std::optional<EventRecord> last_;
 
   friend void FinishChannels(SongPass& pass);
 };
 
 void SongPass::Finish(int ticksPerQuarter, const TempoMap& tempoMap,
                       const check::MeasureMap& measures) {
-  for (size_t index = 0; index < channels_.size(); ++index) {
+  for (size_t index = 0; index < tallies_.size(); ++index) {
     if (!used_[index]) continue;
-    ChannelUse use = std::move(channels_[index]);
+    ChannelTally& tally = tallies_[index];
+    ChannelUse use;
     use.channel = static_cast<int>(index) + 1;
-    use.drums = use.drums || use.channel == 10;
-    std::sort(use.controllers.begin(), use.controllers.end());
+    use.notes = tally.notes;
+    if (tally.notes > 0) {
+      use.lowest = tally.lowest;
+      use.highest = tally.highest;
+      use.velocityLow = tally.velocityLow;
+      use.velocityHigh = tally.velocityHigh;
+    }
+    use.drums = tally.drums || use.channel == 10;
+    use.programs = std::move(tally.programs);
+    for (size_t controller = 0; controller < tally.controllers.size(); ++controller)
+      if (tally.controllers[controller]) use.controllers.push_back(static_cast<int>(controller));
     for (ProgramAt& program : use.programs)
       program.name = VoiceName(program.bankMsb, program.bankLsb, program.program, use.drums);
     overview_.channels.push_back(std::move(use));
@@ -287,22 +323,20 @@ FileOverview OverviewOfFile(const std::string& path, const std::string& codePage
     overview.problems[0] = 1;
     return overview;
   }
-  // The check reads the file on its own, so it runs beside the walk on a second core.
-  std::future<check::FileCheck> checked = std::async(
-      std::launch::async, [&file, &path] { return check::CheckFile(file.bytes(), path); });
-  auto countProblems = [&overview, &checked] {
-    const auto counts = checked.get().Counts();
-    for (size_t i = 0; i < 3; ++i) overview.problems[i] = static_cast<int64_t>(counts[i]);
-  };
+  // The check reads the file on its own, so it runs beside the walk on a second core; both
+  // share the loaded bytes. The file also gives the header as it stands (the walk may list a
+  // converted image).
+  std::future<check::FileCheck> checking = std::async(
+      std::launch::async, [file, &path] { return check::CheckFile(file.bytes(), path); });
 
   Session session;
   session.codePage = CodePage(codePage);
   std::vector<std::string> messages;
   session.ConnectMessages([&](const std::string& text) { messages.push_back(text); });
-  EventIndex index;
-  IndexRows sink(index);
-  const OpenOutcome outcome = OpenFile(session, path, &sink);
-  countProblems();
+  SongPass pass(overview, session.image, session.codePage);
+  const OpenOutcome outcome = OpenLoadedFile(session, path, file, &pass);
+  const auto counts = checking.get().Counts();
+  for (size_t i = 0; i < 3; ++i) overview.problems[i] = static_cast<int64_t>(counts[i]);
   if (outcome != OpenOutcome::Listed) {
     overview.message = messages.empty() ? "the file cannot be listed" : messages.front();
     return overview;
@@ -315,11 +349,8 @@ FileOverview OverviewOfFile(const std::string& path, const std::string& codePage
     overview.tracks = TrackChunks(file);
   }
   const Division division = DivisionOf(static_cast<uint16_t>(overview.division.value_or(0)));
-  SongPass pass(overview, session.image, session.codePage);
-  for (size_t row = 0; row < index.size(); ++row) pass.Add(*index.Of(row));
-  if (index.size() > 0)
-    if (const std::optional<int32_t> end =
-            EndOfTrackTick(session.image, *index.Of(index.size() - 1))) {
+  if (pass.Last())
+    if (const std::optional<int32_t> end = EndOfTrackTick(session.image, *pass.Last())) {
       pass.endOfTrack = *end;
       pass.latestTick_ = std::max(pass.latestTick_, *end);
     }

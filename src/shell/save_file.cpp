@@ -11,7 +11,7 @@ namespace veltrix {
 
 namespace {
 
-void WriteAll(int fd, const std::vector<uint8_t>& bytes) {
+void WriteAll(int fd, std::span<const uint8_t> bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
