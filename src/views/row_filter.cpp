@@ -62,22 +62,23 @@ RowTable RowsAt(const RowTable& rows, const std::vector<uint32_t>& indices) {
   return result;
 }
 
-WindowModel WindowWithRows(const WindowModel& window, RowTable rows) {
-  WindowModel shown;
-  shown.caption = window.caption;
-  shown.fileName = window.fileName;
-  shown.columns = window.columns;
+WindowModel WindowWithRows(WindowModel& window, RowTable rows) {
+  // Everything the window shows but its rows and their records, copied as a whole so that a
+  // label added to the window later is not left behind: the window's own rows and records are
+  // set aside for the copy and put back afterwards, also when the copy fails.
+  struct SetAside {
+    WindowModel& window;
+    RowTable rows;
+    EventIndex events;
+    ~SetAside() {
+      window.rows = std::move(rows);
+      window.events = std::move(events);
+    }
+  } aside{window, std::move(window.rows), std::move(window.events)};
+  WindowModel shown = window;
   shown.rows = std::move(rows);
-  shown.listVisible = window.listVisible;
-  shown.lblFilename = window.lblFilename;
-  shown.lblTracks = window.lblTracks;
-  shown.LblTicksPerQtrNote = window.LblTicksPerQtrNote;
-  shown.lblTracklength = window.lblTracklength;
-  shown.lblWarning = window.lblWarning;
-  shown.statusText = window.statusText;
-  shown.viewPressed = window.viewPressed;
-  shown.options = window.options;
-  shown.sort = window.sort;
+  shown.onProgress = nullptr;
+  shown.onFitColumns = nullptr;
   return shown;
 }
 

@@ -50,7 +50,7 @@ RowTable RowsAt(const RowTable& rows, const std::vector<uint32_t>& indices);
 
 // A window model showing `rows` in place of the window's rows: everything else (columns,
 // file name, labels, options) as the window has it.
-WindowModel WindowWithRows(const WindowModel& window, RowTable rows);
+WindowModel WindowWithRows(WindowModel& window, RowTable rows);
 
 // "N of M rows", for the status bar while a filter hides rows.
 std::string FilteredRowsText(size_t shown, size_t total);

@@ -82,7 +82,11 @@ TEST(RowFilter, ShownRowsMakeATableAndAWindowOfTheirOwn) {
   window.SetColumns(kMidiColumns);
   window.fileName = "/music/song.mid";
   window.viewPressed[0] = true;
+  window.lblLength = "Length: 1:00";  // shown with the Time Column on
+  for (size_t row = 0; row < rows.size(); ++row) window.rows.AddRow(rows.Row(row));
   const WindowModel copy = WindowWithRows(window, shown);
+  EXPECT_EQ(copy.lblLength, "Length: 1:00");
+  EXPECT_EQ(window.rows.size(), rows.size());  // the window keeps its own rows
   EXPECT_EQ(copy.fileName, window.fileName);
   EXPECT_EQ(copy.PressedView(), "Midi");
   ASSERT_EQ(copy.columns.size(), kMidiColumns.size());
