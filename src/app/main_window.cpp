@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <utility>
 
@@ -91,6 +92,19 @@ std::vector<std::string> HeaderTexts(const WindowModel& window) {
   std::vector<std::string> headers;
   for (const Column& column : window.columns) headers.push_back(column.header);
   return headers;
+}
+
+// True when there is memory for the list to show `rows` rows: the list's header keeps a few
+// bytes for every row, and the window needs room to draw. Qt cannot recover when such an
+// allocation fails, so the room is tried first.
+bool RoomToShow(size_t rows) {
+  constexpr size_t kBytesPerRow = 16;
+  constexpr size_t kDrawingRoom = size_t{64} << 20;
+  // Through a volatile pointer, so that the compiler keeps the allocation it cannot see used.
+  void* volatile probe = std::malloc(rows * kBytesPerRow + kDrawingRoom);
+  const bool room = probe != nullptr;
+  std::free(probe);
+  return room;
 }
 
 }  // namespace
@@ -396,6 +410,15 @@ void MainWindow::ShowModel() {
   listView_->setShowGrid(!window.options.HideGridlines);
   if (relistPending_) {
     relistPending_ = false;
+    if (!RoomToShow(session_.window.rows.size())) {
+      // The rows were made but cannot be shown: an empty list and the out-of-memory report,
+      // as when the listing itself runs out of memory.
+      const bool midi = session_.window.PressedView() == "Midi";
+      session_.window.DropRows();
+      session_.window.lblWarning = "File has errors";
+      lblWarning_->setText(Text(session_.window.lblWarning));
+      session_.reporter.Report(Failure(kOutOfMemory), midi ? "getMidiList" : "View Bar Action");
+    }
     model_->Refresh();
     ApplyColumnWidths();
     ShowSortIndicator();
