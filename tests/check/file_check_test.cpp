@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -50,6 +51,7 @@ struct StyleParts {
   bool casm = true;
   Bytes gapBeforeCasm;
   bool finderCut = false;
+  size_t finderKept = SIZE_MAX;  // only the music-finder section's first bytes
 };
 Bytes Style(const StyleParts& parts) {
   CtabRecord record;
@@ -72,6 +74,7 @@ Bytes Style(const StyleParts& parts) {
   if (parts.otsTracks > 0) style.Ots(ots);
   Bytes finder = FinderBuilder().Record({}).Build();
   if (parts.finderCut) finder.resize(finder.size() - 5);
+  finder.resize(std::min(finder.size(), parts.finderKept));
   return style.Raw(finder).Build();
 }
 
@@ -203,6 +206,8 @@ std::vector<Case> Cases() {
        cleanStyle, "style.sty"},
       {"music-finder-short", Severity::Warning,
        styleWith([](StyleParts& p) { p.finderCut = true; }), cleanStyle, "style.sty"},
+      {"music-finder-short", Severity::Warning,  // the file ends in "FNR"
+       styleWith([](StyleParts& p) { p.finderKept = 3; }), cleanStyle, "style.sty"},
   };
 }
 
