@@ -160,5 +160,24 @@ TEST(UniversalDecoder, GsDataSets) {
   });
 }
 
+// The reverb and chorus parameters at 40 01 31 to 3F (36 and 37 have no name), each with its
+// Roland checksum: 128 less the address and data bytes' sum, modulo 128.
+TEST(UniversalDecoder, GsEffectParameterAddresses) {
+  const std::pair<uint8_t, const char*> parameters[] = {
+      {0x31, "Reverb Character"},      {0x32, "Reverb Pre-LPF"},
+      {0x33, "Reverb Level"},          {0x34, "Reverb Time"},
+      {0x35, "Reverb Delay Feedback"}, {0x39, "Chorus Pre-LPF"},
+      {0x3A, "Chorus Level"},          {0x3B, "Chorus Feedback"},
+      {0x3C, "Chorus Delay"},          {0x3D, "Chorus Rate"},
+      {0x3E, "Chorus Depth"},          {0x3F, "Chorus Send Level to Reverb"}};
+  std::vector<Case> cases;
+  for (const auto& [address, name] : parameters) {
+    const uint8_t checksum = static_cast<uint8_t>((128 - (0x40 + 0x01 + address + 5) % 128) % 128);
+    cases.push_back({{0x41, 0x10, 0x42, 0x12, 0x40, 0x01, address, 5, checksum, 0xF7},
+                     std::string("GS ") + name + " = 5"});
+  }
+  ExpectTexts(cases);
+}
+
 }  // namespace
 }  // namespace veltrix::universal
