@@ -41,9 +41,25 @@ copy="$work/veltrix"
 build="$copy/build"
 mkdir -p "$work"
 
-# The clone's files as they are now, with their times, so a second run rebuilds only changes.
+# The clone's files as they are now. A file whose content changed since the last run is
+# copied with the time of copying: with its own (older) time it could look older than an
+# object the last run rebuilt after a change to a header, and would not be compiled again.
+# Files no longer in the clone leave the copy.
 mkdir -p "$copy"
-tar -C "$root" --exclude='./build*' --exclude='./.git' -cf - . | tar -C "$copy" -xf -
+stage="$work/stage"
+rm -rf "$stage"
+mkdir -p "$stage"
+tar -C "$root" --exclude='./build*' --exclude='./.git' -cf - . | tar -C "$stage" -xf -
+(cd "$stage" && find . -type f -print0) | while IFS= read -r -d '' file; do
+  if ! cmp -s "$stage/$file" "$copy/$file"; then
+    mkdir -p "$(dirname "$copy/$file")"
+    cp "$stage/$file" "$copy/$file"
+  fi
+done
+(cd "$copy" && find . -path ./build -prune -o -type f -print0) | while IFS= read -r -d '' file; do
+  [ -e "$stage/$file" ] || rm -f "$copy/$file"
+done
+rm -rf "$stage"
 # The tests find the real files at ../shared/data/real from the source tree.
 if [ -d "$root/../shared" ]; then
   ln -sfn "$(cd "$root/../shared" && pwd)" "$work/shared"

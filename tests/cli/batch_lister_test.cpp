@@ -95,7 +95,8 @@ TEST(BatchArguments, SeveralFilesFoldersJobsAndJsonLines) {
                                              {"--jobs", "4x", "a"},
                                              {"--jobs", "99999", "a"},
                                              {"--recursive"},
-                                             {"--jobs", "2"}}) {
+                                             {"--jobs", "2"},
+                                             {"a", "--jobs"}}) {
     ListerOptions o;
     EXPECT_FALSE(ParseListerArguments(bad, o, help, error)) << bad[0] << " " << bad.back();
     EXPECT_FALSE(error.empty());

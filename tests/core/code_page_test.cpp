@@ -37,6 +37,12 @@ TEST(CodePage, ShiftJisTextsAreConvertedEachOnTheirOwn) {
   EXPECT_EQ(page.ToUtf8("\x83\x67"), "\u30C8");
 }
 
+TEST(CodePage, Utf8EncodesEachLength) {
+  std::string out;
+  for (char32_t c : {U'A', U'\u00E9', U'\u20AC', U'\U0001F3B5'}) AppendUtf8(out, c);
+  EXPECT_EQ(out, "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5");
+}
+
 TEST(CodePage, UnknownNamesAreRefused) {
   EXPECT_THROW(CodePage("NO-SUCH-CODEPAGE"), std::invalid_argument);
 }

@@ -61,5 +61,16 @@ TEST(RowTable, StoresCellsCompactlyAndPermutesRows) {
   EXPECT_EQ(table.Row(2), (std::vector<std::string>{"d", "", ""}));
 }
 
+// Cells whose lengths take one, two and three prefix bytes; the first row, 65541 bytes and a
+// 3-byte prefix, is larger than a first block and gets one of exactly its size.
+TEST(RowTable, KeepsLongCellsWholeUpToTheEndOfTheirBlock) {
+  const size_t sizes[] = {65541, 127, 128, 16383, 16384, 0};
+  RowTable table;
+  table.SetColumnCount(1);
+  for (size_t size : sizes) table.AddRow({std::string(size, 'x')});
+  for (size_t row = 0; row < std::size(sizes); ++row)
+    EXPECT_EQ(table.Cell(row, 0), std::string(sizes[row], 'x'));
+}
+
 }  // namespace
 }  // namespace veltrix

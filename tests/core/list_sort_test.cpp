@@ -87,6 +87,18 @@ TEST(ListSort, StaysOnForLaterListings) {
   EXPECT_EQ(Column(window, 0), (std::vector<std::string>{"9", "10"}));
 }
 
+TEST(ListSort, DateColumnsSortByDateAndTimeWithNonDatesFirst) {
+  WindowModel window;
+  window.SetColumns({{"Saved", 1600, Alignment::Left, "DATE"}});
+  for (const char* cell :
+       {"2024-03-01 10:00:00", "2024-01-31", "2024-13-01", "2024-03-01 09:59:59"})
+    window.rows.AddRow({cell});
+  SortByColumnClick(window, 0);
+  EXPECT_EQ(Column(window, 0),
+            (std::vector<std::string>{"2024-13-01", "2024-01-31", "2024-03-01 09:59:59",
+                                      "2024-03-01 10:00:00"}));
+}
+
 TEST(ListSort, ReadsAsNumberAndInvertDigits) {
   double v = 0;
   EXPECT_TRUE(ReadsAsNumber(" 5", v));

@@ -94,6 +94,7 @@ TEST(ChannelEvents, ControllerNames) {
       {9, "Undefined"},
       {42, "Pan"},
       {45, "Effect Control 2"},
+      {46, "Undefined"},
       {14, "Undefined"},
       {16, "General Purpose"},
       {19, "General Purpose"},

@@ -197,6 +197,26 @@ TEST(CasmView, CnttRecordsAreReadInStepsOfTenWhateverTheirLength) {
             Texts({"1: Bypass/ Bass Off", "2: Dorian 5th Var/ Bass On", "3: "}));
 }
 
+TEST(CasmView, CnttNamesEveryTranspositionTableWithItsBassFlag) {
+  // The nine published note transposition tables, codes 0 to 8; bit 7 turns the bass on.
+  const char* tables[] = {
+      "Bypass",        "Melody + Bass",         "Chord",  "Melodic minor", "Harmonic minor 5th Var",
+      "Natural minor", "Natural minor 5th Var", "Dorian", "Dorian 5th Var"};
+  CasmBuilder casm = MinimalCasm();
+  std::vector<std::string> expected;
+  for (uint8_t code = 0; code < 9; ++code) {
+    for (int bass : {0, 128}) {
+      casm.Cntt(0, static_cast<uint8_t>(code | bass));
+      expected.push_back(std::string("1: ") + tables[code] + (bass ? "/ Bass On" : "/ Bass Off"));
+    }
+  }
+  casm.Cntt(0, 9);  // no table has code 9
+  expected.push_back("1: ");
+  EXPECT_EQ(
+      SettingsOf(ListStyle(StyleWith(casm), "Casm"), Indented("Source: Note Transposition Table ")),
+      expected);
+}
+
 TEST(CasmView, CnttAfterSdecWithoutCtabIsListed) {
   auto listing = ListStyle(StyleWith(MinimalCasm().Cntt(4, 2)), "Casm");
   EXPECT_EQ(CasmRows(listing), (std::vector<CasmRow>{{"Style Section(s)", "Main A"},

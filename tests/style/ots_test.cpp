@@ -192,6 +192,21 @@ TEST(OtsView, EventRunningPastTheEndIsReportedAndKeepsTheRowsBefore) {
   EXPECT_EQ(listing.window.progressValue, 0);
 }
 
+TEST(OtsView, SectionRunningPastTheFileEndsInAReportAfterTheLastTrack) {
+  // The file ends three bytes behind the fourth track: too few for a further tag.
+  OtsBuilder ots = FourTracks();
+  ots.DeclaredLength(1000);
+  const Bytes bytes = StyleBuilder(builder::SampleStyleTrack())
+                          .Casm(MinimalCasm())
+                          .Ots(ots)
+                          .Raw({'M', 'T', 'r'})
+                          .Build();
+  auto listing = ListStyle(bytes, "Ots");
+  EXPECT_EQ(listing.RowCount(), ListStyle(OtsStyle(FourTracks()), "Ots").RowCount());
+  ASSERT_EQ(listing.reports.size(), 1u);
+  EXPECT_EQ(listing.reports[0].number, 9);  // subscript out of range
+}
+
 TEST(OtsView, HugeTrackLengthStillLeavesTheTrackAtItsEndOfTrack) {
   OtsBuilder ots;
   ots.TrackWithLength(builder::SampleOtsTrack(1), 0xFFFFFFFF).Track(builder::SampleOtsTrack(2));

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "universal/universal_decoder.h"
@@ -158,6 +159,40 @@ TEST(UniversalDecoder, GsDataSets) {
        "GS Data Request 40 00 7F, size 1"},
       {{0x41, 0x10, 0x42, 0x11, 0x40, 0x00, 0x7F, 0x00, 0x00, 0xF7}, std::nullopt},
   });
+}
+
+// The reverb and chorus parameters at 40 01 31 to 3F (36 and 37 have no name) and the plain
+// number parameters of part 1 at 40 11 19 to 22, each with its Roland checksum: 128 less the
+// address and data bytes' sum, modulo 128.
+TEST(UniversalDecoder, GsParameterAddresses) {
+  const std::tuple<uint8_t, uint8_t, const char*> parameters[] = {
+      {0x01, 0x31, "Reverb Character"},
+      {0x01, 0x32, "Reverb Pre-LPF"},
+      {0x01, 0x33, "Reverb Level"},
+      {0x01, 0x34, "Reverb Time"},
+      {0x01, 0x35, "Reverb Delay Feedback"},
+      {0x01, 0x39, "Chorus Pre-LPF"},
+      {0x01, 0x3A, "Chorus Level"},
+      {0x01, 0x3B, "Chorus Feedback"},
+      {0x01, 0x3C, "Chorus Delay"},
+      {0x01, 0x3D, "Chorus Rate"},
+      {0x01, 0x3E, "Chorus Depth"},
+      {0x01, 0x3F, "Chorus Send Level to Reverb"},
+      {0x11, 0x19, "Part 1 Part Level"},
+      {0x11, 0x1A, "Part 1 Velocity Sense Depth"},
+      {0x11, 0x1B, "Part 1 Velocity Sense Offset"},
+      {0x11, 0x1D, "Part 1 Key Range Low"},
+      {0x11, 0x1E, "Part 1 Key Range High"},
+      {0x11, 0x21, "Part 1 Chorus Send Level"},
+      {0x11, 0x22, "Part 1 Reverb Send Level"}};
+  std::vector<Case> cases;
+  for (const auto& [block, address, name] : parameters) {
+    const int sum = 0x40 + block + address + 5;
+    cases.push_back({{0x41, 0x10, 0x42, 0x12, 0x40, block, address, 5,
+                      static_cast<uint8_t>((128 - sum % 128) % 128), 0xF7},
+                     std::string("GS ") + name + " = 5"});
+  }
+  ExpectTexts(cases);
 }
 
 }  // namespace

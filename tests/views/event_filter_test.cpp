@@ -91,6 +91,24 @@ TEST(EventFilter, KindsChannelsControllersNotesAndInvertKeepTheCountedRows) {
   }
 }
 
+TEST(EventFilter, EachMetaTypeHasTheKindOfItsPublishedName) {
+  const std::pair<uint8_t, const char*> types[] = {
+      {0x00, "Sequence Number"}, {0x01, "Text"},
+      {0x02, "Copyright"},       {0x03, "Track Name"},
+      {0x04, "Instrument Name"}, {0x05, "Lyric"},
+      {0x06, "Marker"},          {0x07, "Cue Point"},
+      {0x08, "Program Name"},    {0x09, "Device Name"},
+      {0x20, "Channel Prefix"},  {0x21, "Port"},
+      {0x2F, "End of Track"},    {0x51, "Tempo"},
+      {0x54, "SMPTE Offset"},    {0x58, "Time Signature"},
+      {0x59, "Key Signature"},   {0x7F, "Sequencer Specific"},
+      {0x0A, "Other Meta"},      {0x4B, "Other Meta"}};
+  for (const auto& [type, name] : types) {
+    const std::vector<uint8_t> image = {0x00, 0xFF, type, 0x00};  // delta, FF, type, length 0
+    EXPECT_EQ(FactsOf({0, 3, 0, 0xFF}, image).kind, EventKindNamed(name)) << name;
+  }
+}
+
 TEST(EventFilter, AnEventCutShortHasNoNote) {
   const std::vector<uint8_t> image = {0x00, 0x90, 60};  // the velocity is missing
   const EventFacts facts = FactsOf({0, 3, 0, 0x90}, image);

@@ -68,5 +68,17 @@ TEST(ClipboardText, HeaderLineEndsInTabAndRowsInCrLf) {
             "000022\t0\t1:01:000\t\tMetadata\tTrack Name: Note list");
 }
 
+TEST(ClipboardText, ColumnRangeLimitsHeadersAndCells) {
+  // Columns count from 1 here; 0 is read as 1, and the first cell is always copied.
+  WindowModel window = MidiLikeWindow();
+  int32_t copied = 0;
+  for (int32_t first : {0, 1}) {
+    int32_t last = 3;
+    EXPECT_EQ(ListCopyText(window, {false, true}, true, first, last, false, copied),
+              "ID\tDelay\tMeasure\t\r\n000030\t0\t1:01:000\r\n");
+    EXPECT_EQ(last, 3);
+  }
+}
+
 }  // namespace
 }  // namespace veltrix
