@@ -10,19 +10,9 @@ namespace veltrix {
 
 namespace {
 
-// Loading, the checks and the conversion; true when the file image is ready to be listed.
-bool LoadAndCheck(Session& session, const std::string& path, OpenOutcome& outcome) {
+// The checks and the conversion of the loaded image; true when it is ready to be listed.
+bool CheckAndConvert(Session& session, OpenOutcome& outcome) {
   WindowModel& window = session.window;
-  window.fileName = path;
-  bool loaded = Guarded(session.reporter, "Action Bar Action", false, [&] {
-    session.image = LoadFileImage(path);
-    return true;
-  });
-  if (!loaded) {
-    session.image = FileImage();
-    outcome = OpenOutcome::Unreadable;
-    return false;
-  }
   outcome = OpenOutcome::Refused;
   if (session.image.FileLength() == 0) {
     session.ShowMessage(kBadFileMessage);
@@ -45,12 +35,23 @@ bool LoadAndCheck(Session& session, const std::string& path, OpenOutcome& outcom
   return true;
 }
 
-}  // namespace
+// Loading, the checks and the conversion; true when the file image is ready to be listed.
+bool LoadAndCheck(Session& session, const std::string& path, OpenOutcome& outcome) {
+  session.window.fileName = path;
+  bool loaded = Guarded(session.reporter, "Action Bar Action", false, [&] {
+    session.image = LoadFileImage(path);
+    return true;
+  });
+  if (!loaded) {
+    session.image = FileImage();
+    outcome = OpenOutcome::Unreadable;
+    return false;
+  }
+  return CheckAndConvert(session, outcome);
+}
 
-OpenOutcome OpenFile(Session& session, const std::string& path, RowSink* rows) {
-  session.window.caption = "Veltrix   " + path;
-  OpenOutcome outcome;
-  if (!LoadAndCheck(session, path, outcome)) return outcome;
+// The Midi listing of a checked image, into the window or to `rows`.
+void ListOpened(Session& session, RowSink* rows) {
   if (rows && session.window.options.TimeColumn) {
     TimedRows timed(session, *rows);
     getMidiList(session, timed);
@@ -60,6 +61,24 @@ OpenOutcome OpenFile(Session& session, const std::string& path, RowSink* rows) {
   } else {
     ListMidiView(session);
   }
+}
+
+}  // namespace
+
+OpenOutcome OpenFile(Session& session, const std::string& path, RowSink* rows) {
+  session.window.caption = "Veltrix   " + path;
+  OpenOutcome outcome;
+  if (LoadAndCheck(session, path, outcome)) ListOpened(session, rows);
+  return outcome;
+}
+
+OpenOutcome OpenFileImage(Session& session, const std::string& path, FileImage image,
+                          RowSink* rows) {
+  session.window.caption = "Veltrix   " + path;
+  session.window.fileName = path;
+  session.image = std::move(image);
+  OpenOutcome outcome;
+  if (CheckAndConvert(session, outcome)) ListOpened(session, rows);
   return outcome;
 }
 
