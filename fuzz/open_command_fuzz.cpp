@@ -8,10 +8,10 @@
 // parse, the streamed listing differs from the whole window's, the user's file changes or a
 // temporary file stays behind. One input in four is listed with the Time column.
 // The Midi listing's events are read as the filter reads them.
-// Most inputs are opened from memory, as if already read: writing and reading a file per
-// input cost more than the listing. An input that is not format 0 is written to a file, since
-// the conversion reads the file itself, and so is one input in eight, so that loading from a
-// path and the user-file-unchanged check keep their share.
+// Most inputs are opened from memory, as if already read, which spares a file's writing,
+// reading and removal. An input that is not format 0 is written to a file, since the
+// conversion reads the file itself, and so is one input in eight, so that loading from a path
+// and the user-file-unchanged check keep their share.
 
 #include <cstddef>
 #include <cstdint>
