@@ -156,7 +156,7 @@ bool IsBatch(const ListerOptions& options) {
 }
 
 ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
-                          const WindowRenderer& render, RowSink* stream) {
+                          const WindowRenderer& render, RowSink* stream, const FileImage* image) {
   ListerResult result;
   Session session;
   session.codePage = CodePage(CodePageFor(options, path, result.encodingNote));
@@ -166,7 +166,8 @@ ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
   session.window.options.TimeColumn = options.time;
   session.ConnectMessages([&](const std::string& text) { result.messages.push_back(text); });
 
-  OpenOutcome outcome = OpenFile(session, path, stream);
+  OpenOutcome outcome = image != nullptr ? OpenFileImage(session, path, *image, stream)
+                                         : OpenFile(session, path, stream);
   if (outcome == OpenOutcome::Listed && options.view != "Midi") SelectView(session, options.view);
   result.exitStatus = outcome == OpenOutcome::Listed ? 0 : 1;
   render(session.window, result.messages);
@@ -276,7 +277,7 @@ class StreamedListing : public RowSink {
 
 }  // namespace
 
-ListerResult RunLister(const ListerOptions& options, const TextSink& sink) {
+ListerResult RunLister(const ListerOptions& options, const TextSink& sink, const FileImage* image) {
   std::string output;
   TextSink write = sink ? sink : [&](std::string_view text) { output.append(text); };
   auto writeWhole = [&](const WindowModel& window, const std::vector<std::string>& messages) {
@@ -292,9 +293,9 @@ ListerResult RunLister(const ListerOptions& options, const TextSink& sink) {
         [&](const WindowModel& window, const std::vector<std::string>& messages) {
           if (!listing.Finish(window, messages)) writeWhole(window, messages);
         },
-        &listing);
+        &listing, image);
   } else {
-    result = ListFileWith(options, options.file, writeWhole);
+    result = ListFileWith(options, options.file, writeWhole, nullptr, image);
   }
   result.output = std::move(output);
   return result;

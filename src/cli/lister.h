@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_image.h"
 #include "core/program_help.h"  // kListerHelp
 #include "views/export_writers.h"
 
@@ -59,17 +60,20 @@ struct ListerResult {
 std::string CodePageFor(const ListerOptions& options, const std::string& path, std::string& note);
 
 // Does what the window does when the user opens the file and switches to the view, and
-// renders what the window then shows, to `write` (or into the result's output).
-ListerResult RunLister(const ListerOptions& options, const TextSink& write = nullptr);
+// renders what the window then shows, to `write` (or into the result's output). With an
+// `image` the file's bytes are taken from it instead of being read from the FILE.
+ListerResult RunLister(const ListerOptions& options, const TextSink& write = nullptr,
+                       const FileImage* image = nullptr);
 
 // The same for the file at `path`, in a session of its own, handing what the window shows
 // and the texts of its message boxes to `render`. Safe to run on several threads at once.
 using WindowRenderer =
     std::function<void(const WindowModel& window, const std::vector<std::string>& messages)>;
 // With a `stream` the Midi listing's rows go to it as they are made instead of into the
-// window.
+// window; with an `image` the file's bytes are taken from it instead of being read.
 ListerResult ListFileWith(const ListerOptions& options, const std::string& path,
-                          const WindowRenderer& render, RowSink* stream = nullptr);
+                          const WindowRenderer& render, RowSink* stream = nullptr,
+                          const FileImage* image = nullptr);
 
 // The window in the lister's one-file format: tsv, csv or json.
 void WriteWindow(const std::string& format, const WindowModel& window,

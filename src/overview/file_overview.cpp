@@ -334,7 +334,7 @@ FileOverview OverviewOfFile(const std::string& path, const std::string& codePage
   std::vector<std::string> messages;
   session.ConnectMessages([&](const std::string& text) { messages.push_back(text); });
   SongPass pass(overview, session.image, session.codePage);
-  const OpenOutcome outcome = OpenLoadedFile(session, path, file, &pass);
+  const OpenOutcome outcome = OpenFileImage(session, path, file, &pass);
   const auto counts = checking.get().Counts();
   for (size_t i = 0; i < 3; ++i) overview.problems[i] = static_cast<int64_t>(counts[i]);
   if (outcome != OpenOutcome::Listed) {

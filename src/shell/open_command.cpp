@@ -11,7 +11,7 @@ namespace veltrix {
 namespace {
 
 // The checks and the conversion of the loaded image; true when it is ready to be listed.
-bool CheckLoaded(Session& session, OpenOutcome& outcome) {
+bool CheckAndConvert(Session& session, OpenOutcome& outcome) {
   WindowModel& window = session.window;
   outcome = OpenOutcome::Refused;
   if (session.image.FileLength() == 0) {
@@ -47,11 +47,11 @@ bool LoadAndCheck(Session& session, const std::string& path, OpenOutcome& outcom
     outcome = OpenOutcome::Unreadable;
     return false;
   }
-  return CheckLoaded(session, outcome);
+  return CheckAndConvert(session, outcome);
 }
 
-// The listing of a checked image, into `rows` or the window.
-void ListLoaded(Session& session, RowSink* rows) {
+// The Midi listing of a checked image, into the window or to `rows`.
+void ListOpened(Session& session, RowSink* rows) {
   if (rows && session.window.options.TimeColumn) {
     TimedRows timed(session, *rows);
     getMidiList(session, timed);
@@ -68,17 +68,17 @@ void ListLoaded(Session& session, RowSink* rows) {
 OpenOutcome OpenFile(Session& session, const std::string& path, RowSink* rows) {
   session.window.caption = "Veltrix   " + path;
   OpenOutcome outcome;
-  if (LoadAndCheck(session, path, outcome)) ListLoaded(session, rows);
+  if (LoadAndCheck(session, path, outcome)) ListOpened(session, rows);
   return outcome;
 }
 
-OpenOutcome OpenLoadedFile(Session& session, const std::string& path, FileImage image,
-                           RowSink* rows) {
+OpenOutcome OpenFileImage(Session& session, const std::string& path, FileImage image,
+                          RowSink* rows) {
   session.window.caption = "Veltrix   " + path;
   session.window.fileName = path;
   session.image = std::move(image);
   OpenOutcome outcome;
-  if (CheckLoaded(session, outcome)) ListLoaded(session, rows);
+  if (CheckAndConvert(session, outcome)) ListOpened(session, rows);
   return outcome;
 }
 

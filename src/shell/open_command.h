@@ -26,10 +26,11 @@ enum class OpenOutcome {
 // go there instead of into the window.
 OpenOutcome OpenFile(Session& session, const std::string& path, RowSink* rows = nullptr);
 
-// The Open command for a file already loaded as `image` from `path` (a reader that also hands
-// the file to a second thread loads it once): the same steps after the loading.
-OpenOutcome OpenLoadedFile(Session& session, const std::string& path, FileImage image,
-                           RowSink* rows);
+// The same for a file whose bytes were already read into `image`; `path` names it in the
+// caption and the window. The conversion of a file that is not format 0 reads the file at
+// `path`, as it does after OpenFile.
+OpenOutcome OpenFileImage(Session& session, const std::string& path, FileImage image,
+                          RowSink* rows = nullptr);
 
 // The start-up's road for a file named on the command line: the same steps without the
 // caption, ending in the Midi view.
