@@ -1,10 +1,8 @@
 #include "cli/lister.h"
 
 #include <charconv>
-#include <memory>
 #include <stdexcept>
 
-#include "cli/batch_lister.h"
 #include "core/session.h"
 #include "lyrics/indexed_file.h"
 #include "shell/open_command.h"
@@ -186,55 +184,16 @@ void WriteWindow(const std::string& format, const WindowModel& window,
 
 namespace {
 
-// One block of a table's rows, written into a text on another thread.
-class TableBlock final : public RowBlockWriter {
- public:
-  TableBlock(TableFormat format, size_t columns, std::string& out)
-      : write_([&out](std::string_view text) { out.append(text); }), table_(format, write_) {
-    table_.SetColumnCount(columns);
-  }
-  void Row(const std::string_view* cells, size_t count, const EventRecord&) override {
-    table_.Row(cells, count);
-  }
-  void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
-                        std::string_view plain, const EventRecord&) override {
-    table_.RowWithPlainCell(cells, count, place, plain);
-  }
-  void Flush() override { table_.Flush(); }
-
- private:
-  TextSink write_;
-  TableTextWriter table_;
-};
-
 // Writes the Midi listing's rows as they are made, so a large file's rows are never kept.
-// A table (TSV, CSV) of a large file may be made in blocks on `threads` threads.
 class StreamedListing : public RowSink {
  public:
-  StreamedListing(const std::string& format, const TextSink& write, unsigned threads)
+  StreamedListing(const std::string& format, const TextSink& write)
       : json_(format == "json"),
-        format_(format == "csv" ? TableFormat::Csv : TableFormat::Tsv),
-        threads_(json_ ? 1 : threads),
-        write_(write),
-        table_(format_, write),
+        table_(format == "csv" ? TableFormat::Csv : TableFormat::Tsv, write),
         object_(write) {}
-
-  RowBlocks Blocks() const override {
-    RowBlocks blocks;
-    blocks.threads = threads_;
-    return blocks;
-  }
-  std::unique_ptr<RowBlockWriter> BlockWriter(std::string& out) override {
-    return std::make_unique<TableBlock>(format_, columns_, out);
-  }
-  void WriteBlock(std::string_view text) override {
-    table_.Flush();
-    write_(text);
-  }
 
   void BeginRows(const WindowModel& window) override {
     begun_ = true;
-    columns_ = window.columns.size();
     if (json_)
       object_.Begin(window);
     else
@@ -266,11 +225,7 @@ class StreamedListing : public RowSink {
 
  private:
   bool json_;
-  TableFormat format_;
-  unsigned threads_;
-  const TextSink& write_;
   bool begun_ = false;
-  size_t columns_ = 0;
   TableTextWriter table_;
   JsonWindowWriter object_;
 };
@@ -286,8 +241,7 @@ ListerResult RunLister(const ListerOptions& options, const TextSink& sink, const
   ListerResult result;
   if (options.view == "Midi") {
     // Only the Midi view is written as it is made: another view replaces the Midi rows.
-    // A table of a large file is made on every processor (or on --jobs of them).
-    StreamedListing listing(options.format, write, JobsOf(options));
+    StreamedListing listing(options.format, write);
     result = ListFileWith(
         options, options.file,
         [&](const WindowModel& window, const std::vector<std::string>& messages) {

@@ -30,7 +30,9 @@ void* AllocateFileBytes(size_t size) {
   throw std::bad_alloc();
 }
 
-void FreeFileBytes(void* bytes) noexcept { std::free(bytes); }
+void FreeFileBytes(void* bytes) noexcept {
+  std::free(bytes);
+}
 
 FileImage::FileImage(const std::vector<uint8_t>& bytes)
     : FileImage(Adopt(Bytes(bytes.begin(), bytes.end()))) {}
@@ -62,8 +64,7 @@ const uint8_t* FileImage::Span(int64_t index, int64_t count) const {
 
 bool FileImage::HasTagAt(int64_t index, const char* tag) const {
   size_t n = std::strlen(tag);
-  if (index < 0 || index + static_cast<int64_t>(n) > static_cast<int64_t>(size_))
-    return false;
+  if (index < 0 || index + static_cast<int64_t>(n) > static_cast<int64_t>(size_)) return false;
   return n == 0 || std::memcmp(data_ + index, tag, n) == 0;
 }
 

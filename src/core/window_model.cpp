@@ -21,10 +21,6 @@ void RowSink::RowWithPlainCell(const std::string_view* cells, size_t count, size
   Row(row.data(), PutCellIn(cells, count, place, plain, row.data()), record);
 }
 
-std::unique_ptr<RowBlockWriter> RowSink::BlockWriter(std::string&) {
-  return nullptr;
-}
-
 void WindowRows::RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
                                   std::string_view plain, const EventRecord& record) {
   // The cells of a listing's row fit on the stack: no allocation per row.

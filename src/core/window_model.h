@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,15 +49,6 @@ struct WindowModel;
 size_t PutCellIn(const std::string_view* cells, size_t count, size_t place, std::string_view plain,
                  std::string_view* out);
 
-class RowBlockWriter;
-
-// How a listing may be made in blocks of rows on several threads.
-struct RowBlocks {
-  unsigned threads = 1;
-  int64_t rows = 4096;               // rows a block
-  int64_t smallestTrack = 1 << 20;  // bytes of a track listed in blocks, at the least
-};
-
 // Where the rows of a listing go as they are made: the window's row table with the event
 // index beside it, or a writer that puts them out at once (the lister) and keeps nothing.
 class RowSink {
@@ -78,21 +68,6 @@ class RowSink {
   // False for a sink that keeps only the records: the walk then steps over each event without
   // making its texts, and hands on rows without cells.
   virtual bool WantsTexts() const { return true; }
-
-  // A sink that writes rows as text may let the walk make them in blocks on other threads:
-  // how (threads 1: not at all), a writer of its own kind that writes one block's rows into
-  // `out`, and the blocks' texts back, in their order. Such a sink has no use for the records
-  // and tempo changes.
-  virtual RowBlocks Blocks() const { return {}; }
-  virtual std::unique_ptr<RowBlockWriter> BlockWriter(std::string& out);
-  virtual void WriteBlock(std::string_view /*text*/) {}
-};
-
-// Writes one block of rows into a text; Flush ends the block.
-class RowBlockWriter : public RowSink {
- public:
-  void BeginRows(const WindowModel&) override {}
-  virtual void Flush() = 0;
 };
 
 // Keeps the walk's records and tempo changes in an index and asks for no texts: for readers

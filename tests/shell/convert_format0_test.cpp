@@ -177,7 +177,8 @@ TEST(ConvertToFormat0, NoUsableFolderIsReportedAndNothingIsListed) {
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0].routine, "ConvertToFormat0");
   EXPECT_EQ(reports[0].number, kPathNotFound);  // the last folder's failure: not a folder
-  EXPECT_EQ(std::vector<uint8_t>(session.image.bytes().begin(), session.image.bytes().end()), bytes);      // the image is still the unconverted file
+  EXPECT_EQ(std::vector<uint8_t>(session.image.bytes().begin(), session.image.bytes().end()),
+            bytes);  // the image is still the unconverted file
 }
 
 }  // namespace
