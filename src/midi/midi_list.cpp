@@ -1,6 +1,5 @@
 #include "midi/midi_list.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <new>
@@ -58,102 +57,76 @@ void LayOutColumns(WindowModel& window) {
   window.SetColumns(std::move(columns));
 }
 
-// The walk's loop over the events of the first track chunk from the session's ReadPos and
-// `state`: one row each to `rows`, the tempo changes too, until End of Track or the chunk's
-// end.
-class EventLoop {
- public:
-  EventLoop(Session& session, WalkState& state, RowSink& rows)
-      : session_(session), state_(state), rows_(rows) {}
-
-  void Run() {
-    const int64_t walkEnd = int64_t{session_.TrackLength} + kFirstTrackLengthOffset;
-    while (session_.ReadPos < walkEnd) {
-      if (session_.ReadPos / kProgressStep > progressSteps_ &&
-          session_.TrackLength > kProgressStep) {
-        ++progressSteps_;
-        session_.window.SetProgress(session_.ReadPos);
-      }
-      if (!Step()) break;
-    }
-  }
-
- private:
-  // One event; false at End of Track.
-  bool Step() {
-    ReadDeltaTime(session_, state_, event_);
-    // A reader without texts needs the position only where making it would fail, so that the
-    // walk ends at the same event as the listing's.
-    if (state_.measure.ticksPerMeasure > 0 && (state_.texts || !PositionNeverFails(state_.measure)))
-      positionLength_ = PositionText(position_, state_.ticks, state_.measure);
-    const int64_t statusAt = int64_t{session_.ReadPos} + 1;
-    DecodeEvent(session_, state_, event_);
-    if (event_.endOfTrack) return false;
-    if (positionLength_ == 0) {
-      static constexpr std::string_view kNoGrid = "1:01:000";
-      positionLength_ = kNoGrid.copy(position_, kNoGrid.size());
-    }
-    const EventRecord record{event_.id, session_.ReadPos, state_.ticks, event_.status};
-    if (state_.texts) {
-      const std::string_view cells[] = {
-          {id_, FormatZeroPadded(id_, event_.id, 6)},
-          {delay_, FormatDecimal(delay_, event_.delta)},
-          {position_, positionLength_},
-          {channel_, event_.channel ? FormatDecimal(channel_, event_.channel) : 0},
-          event_.type,
-          event_.command};
-      rows_.Row(cells, std::size(cells), record);
-    } else {
-      rows_.Row(nullptr, 0, record);
-    }
-    if (event_.status == 0xFF)
-      if (std::optional<int32_t> tempo = TempoAt(session_.image, statusAt))
-        rows_.Tempo(state_.ticks, *tempo);
-    return true;
-  }
-
-  Session& session_;
-  WalkState& state_;
-  RowSink& rows_;
-  int64_t progressSteps_ = 0;
-  WalkedEvent event_;
-  char position_[64];
-  size_t positionLength_ = 0;
-  char id_[24], delay_[24], channel_[24];
-};
-
-// Keeps nothing: the first pass of a walk in blocks only finds where the blocks start.
-class NoRows final : public RowSink {
- public:
-  void BeginRows(const WindowModel&) override {}
-  void Row(const std::string_view*, size_t, const EventRecord&) override {}
-  bool WantsTexts() const override { return false; }
-};
-
-void StartWalk(Session& session) {
+// Walks the events of the first track chunk, one row each to `rows`, until End of Track or
+// the chunk's end, and hands the tempo changes to `rows` too.
+void Walk(Session& session, RowSink& rows) {
   WindowModel& window = session.window;
   session.ReadPos = static_cast<int32_t>(kFirstEventOffset - 1);
   session.TrackLength = FirstTrackLength(session.image);
   window.progressMax = int64_t{session.TrackLength} + 100;
   window.listVisible = false;
   window.events.Start("Midi");
-}
 
-void EndWalk(WindowModel& window) {
+  WalkState state;
+  state.texts = rows.WantsTexts();
+  WalkedEvent event;
+  char position[64];
+  size_t positionLength = 0;
+  char id[24], delay[24], channel[24];
+  int64_t progressSteps = 0;
+  const int64_t walkEnd = int64_t{session.TrackLength} + kFirstTrackLengthOffset;
+  while (session.ReadPos < walkEnd) {
+    if (session.ReadPos / kProgressStep > progressSteps && session.TrackLength > kProgressStep) {
+      ++progressSteps;
+      window.SetProgress(session.ReadPos);
+    }
+    ReadDeltaTime(session, state, event);
+    // A reader without texts needs the position only where making it would fail, so that the
+    // walk ends at the same event as the listing's.
+    if (state.measure.ticksPerMeasure > 0 && (state.texts || !PositionNeverFails(state.measure)))
+      positionLength = PositionText(position, state.ticks, state.measure);
+    const int64_t statusAt = int64_t{session.ReadPos} + 1;
+    DecodeEvent(session, state, event);
+    if (event.endOfTrack) break;
+    if (positionLength == 0) {
+      static constexpr std::string_view kNoGrid = "1:01:000";
+      positionLength = kNoGrid.copy(position, kNoGrid.size());
+    }
+    const EventRecord record{event.id, session.ReadPos, state.ticks, event.status};
+    if (state.texts) {
+      const std::string_view cells[] = {
+          {id, FormatZeroPadded(id, event.id, 6)},
+          {delay, FormatDecimal(delay, event.delta)},
+          {position, positionLength},
+          {channel, event.channel ? FormatDecimal(channel, event.channel) : 0},
+          event.type,
+          event.command};
+      rows.Row(cells, std::size(cells), record);
+    } else {
+      rows.Row(nullptr, 0, record);
+    }
+    if (event.status == 0xFF)
+      if (std::optional<int32_t> tempo = TempoAt(session.image, statusAt))
+        rows.Tempo(state.ticks, *tempo);
+  }
+
   window.listVisible = true;
   window.FitColumns(true);
   window.SetProgress(0);
   window.statusText = " To sort, click on a column header.";
 }
 
-// Walks the events of the first track chunk, one row each to `rows`, until End of Track or
-// the chunk's end, and hands the tempo changes to `rows` too.
-void Walk(Session& session, RowSink& rows) {
-  StartWalk(session);
-  WalkState state;
-  state.texts = rows.WantsTexts();
-  EventLoop(session, state, rows).Run();
-  EndWalk(session.window);
+// True inside a handler whose exception says that memory ran out.
+bool RanOutOfMemory() {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    return true;
+  } catch (const Failure& failure) {
+    return failure.number() == kOutOfMemory;
+  } catch (...) {
+    return false;
+  }
 }
 
 // Runs one step of the listing; a failure sets "File has errors", makes the list usable again
@@ -161,27 +134,17 @@ void Walk(Session& session, RowSink& rows) {
 template <typename Step>
 bool GuardedStep(Session& session, Step step) {
   WindowModel& window = session.window;
-  auto endStep = [&window] {
-    window.lblWarning = "File has errors";
-    window.listVisible = true;
-    window.SetProgress(0);
-    window.busy = false;
-  };
   return Guarded(session.reporter, "getMidiList", false, [&] {
     try {
       step();
-    } catch (const std::bad_alloc&) {
-      // Out of memory: the rows made so far are dropped, which gives their memory back, so
-      // that the window can show the report and go on with an empty list.
-      window.DropRows();
-      endStep();
-      throw;
-    } catch (const Failure& failure) {
-      if (failure.number() == kOutOfMemory) window.DropRows();
-      endStep();
-      throw;
     } catch (...) {
-      endStep();
+      // Out of memory, the rows made so far are dropped, which gives their memory back, so
+      // that the window can show the report and go on with an empty list.
+      if (RanOutOfMemory()) window.DropRows();
+      window.lblWarning = "File has errors";
+      window.listVisible = true;
+      window.SetProgress(0);
+      window.busy = false;
       throw;
     }
     return true;

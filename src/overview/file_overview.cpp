@@ -220,8 +220,6 @@ class SongPass final : public RowSink {
   std::array<bool, 16> used_{};
   std::array<std::optional<int>, 16> bankMsb_{}, bankLsb_{};
   std::optional<EventRecord> last_;
-
-  friend void FinishChannels(SongPass& pass);
 };
 
 void SongPass::Finish(int ticksPerQuarter, const TempoMap& tempoMap,
