@@ -78,6 +78,16 @@ TEST(RecordsOnlyWalk, FindsTheEventsTheListingFinds) {
   EXPECT_EQ(stepped.tempos.size(), 2u);
 }
 
+// At one tick a quarter a 5/8 measure has 2 ticks and a beat none: the listing cannot place
+// the events after the time signature and stops there, and so does the walk without texts.
+TEST(RecordsOnlyWalk, StopsWhereTheListingCannotPlaceAnEvent) {
+  const TrackBuilder song =
+      TrackBuilder().TimeSignature(0, 5, 3).Event(1, {0x90, 0x3C, 0x64}).EndOfTrack();
+  const auto [listed, stepped] = WalkBoth(SingleTrackFile(song, 1));
+  EXPECT_EQ(listed.records.size(), 1u);
+  EXPECT_EQ(stepped.records, listed.records);
+}
+
 TEST(RecordsOnlyWalk, RealFilesGiveTheListingsRecords) {
   std::vector<std::string> files = testing::RealFiles("midi");
   std::vector<std::string> styles = testing::RealFiles("styles");
