@@ -3,6 +3,7 @@
 #include "app/display_text.h"
 
 #include <QString>
+#include "core/list_rows.h"
 #include <algorithm>
 #include <functional>
 #include <queue>
@@ -17,14 +18,20 @@ int TextWidth(const QFontMetrics& metrics, std::string_view text) {
   return metrics.horizontalAdvance(DisplayText(text));
 }
 
+// Rows made when shown are measured on this many rows spread over the list, at most: making
+// every row of a large file to size its columns would take as long as listing it as text.
+constexpr size_t kFitSampledMadeRows = 20000;
+
 // For each column, the rows whose cells are the longest, by byte count: one cheap pass over
-// the table that needs no text layout.
-std::vector<std::vector<size_t>> LongestRows(const RowTable& rows, size_t columns) {
+// the table (or a sample of rows made when shown) that needs no text layout.
+std::vector<std::vector<size_t>> LongestRows(const WindowModel& window, size_t columns) {
   using Entry = std::pair<size_t, size_t>;  // length, row
   using Heap = std::priority_queue<Entry, std::vector<Entry>, std::greater<>>;
+  const ListRows rows(window);
+  const size_t step = window.rowMaker ? std::max<size_t>(1, rows.size() / kFitSampledMadeRows) : 1;
   std::vector<Heap> longest(columns);
   std::vector<std::string_view> cells(rows.ColumnCount());
-  for (size_t row = 0; row < rows.size(); ++row) {
+  for (size_t row = 0; row < rows.size(); row += step) {
     rows.CellsOf(row, cells.data());
     for (size_t column = 0; column < columns && column < cells.size(); ++column) {
       Heap& heap = longest[column];
@@ -48,7 +55,7 @@ std::vector<std::vector<size_t>> LongestRows(const RowTable& rows, size_t column
 
 std::vector<int> FitColumnWidths(const WindowModel& window, const FitMetrics& metrics,
                                  bool fitHeader) {
-  const RowTable& rows = window.rows;
+  const ListRows rows(window);
   const size_t rowCount = rows.size();
   std::vector<size_t> edgeRows;
   for (size_t row = 0; row < std::min(rowCount, kFitEdgeRows); ++row) edgeRows.push_back(row);
@@ -57,7 +64,7 @@ std::vector<int> FitColumnWidths(const WindowModel& window, const FitMetrics& me
     edgeRows.push_back(row);
 
   std::vector<std::vector<size_t>> longest;
-  if (rowCount > edgeRows.size()) longest = LongestRows(rows, window.columns.size());
+  if (rowCount > edgeRows.size()) longest = LongestRows(window, window.columns.size());
 
   std::vector<int> widths;
   for (size_t column = 0; column < window.columns.size(); ++column) {

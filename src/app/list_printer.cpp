@@ -1,6 +1,7 @@
 #include "app/list_printer.h"
 
 #include "app/display_text.h"
+#include "core/list_rows.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -102,7 +103,7 @@ class ListPrintout {
     // Laying out is measured in rows (the first half), drawing in pages (the second half).
     auto onRow = [&](size_t row) {
       return !steps || row % kRowsPerStep != 0 ||
-             steps(static_cast<int>(row * 500 / std::max<size_t>(window_.rows.size(), 1)));
+             steps(static_cast<int>(row * 500 / std::max<size_t>(rows_.size(), 1)));
     };
     if (!PlanColumns(onRow)) return 0;
     CountRowLines();
@@ -131,7 +132,7 @@ class ListPrintout {
     return std::max(widths_[column] - gap_, metrics_.averageCharWidth() * 2);
   }
   QString Cell(size_t row, size_t column) const {
-    return PrintText(window_.rows.Cell(row, column));
+    return PrintText(rows_.Cell(row, column));
   }
 
   // False when `onRow` stopped it.
@@ -141,7 +142,7 @@ class ListPrintout {
       headers_.append(PrintText(window_.columns[c].header));
       natural[c] = headerMetrics_.horizontalAdvance(headers_.back());
     }
-    for (size_t r = 0; r < window_.rows.size(); ++r) {
+    for (size_t r = 0; r < rows_.size(); ++r) {
       if (!onRow(r)) return false;
       for (size_t c = 0; c < Columns(); ++c)
         natural[c] = std::max(natural[c], metrics_.horizontalAdvance(Cell(r, c)));
@@ -166,9 +167,9 @@ class ListPrintout {
   }
 
   void CountRowLines() {
-    rowLines_.assign(window_.rows.size(), 1);
+    rowLines_.assign(rows_.size(), 1);
     if (!wraps_) return;
-    for (size_t r = 0; r < window_.rows.size(); ++r)
+    for (size_t r = 0; r < rows_.size(); ++r)
       for (size_t c = 0; c < Columns(); ++c) {
         const QString text = Cell(r, c);
         if (!CellWraps(text, c)) continue;
@@ -261,6 +262,7 @@ class ListPrintout {
   }
 
   const WindowModel& window_;
+  const ListRows rows_{window_};
   const QString heading_;
   QPrinter& printer_;
   const QFont font_;
@@ -305,7 +307,7 @@ int PrintList(const WindowModel& window, const QString& heading, QPrinter& print
 
 int EstimatedPrintPages(const WindowModel& window, QPrinter& printer) {
   const int perPage = ListPrintout(window, QString(), printer).LinesPerPage();
-  const size_t pages = (window.rows.size() + static_cast<size_t>(perPage) - 1) / perPage;
+  const size_t pages = (window.RowCount() + static_cast<size_t>(perPage) - 1) / perPage;
   return static_cast<int>(std::min<size_t>(pages, std::numeric_limits<int>::max()));
 }
 

@@ -410,7 +410,7 @@ void MainWindow::ShowModel() {
   listView_->setShowGrid(!window.options.HideGridlines);
   if (relistPending_) {
     relistPending_ = false;
-    if (!RoomToShow(session_.window.rows.size())) {
+    if (!RoomToShow(session_.window.RowCount())) {
       // The rows were made but cannot be shown: an empty list and the out-of-memory report,
       // as when the listing itself runs out of memory.
       const bool midi = session_.window.PressedView() == "Midi";

@@ -30,15 +30,14 @@ void RowTableModel::SetFilter(const RowFilterCriteria& criteria) {
 }
 
 void RowTableModel::ApplyFilter() {
-  tableRows_ = window_.rows.size();
-  shownRows_.reset();
+  tableRows_ = window_.RowCount();
   shown_.reset();
   if (filter_.Active()) {
     std::optional<RowEvents> events;
     if (image_ != nullptr && !window_.events.view().empty())
       events.emplace(RowEvents{window_.events, image_->bytes()});
     std::vector<uint32_t> kept =
-        FilterRows(window_.rows, columns_, filter_, events ? &*events : nullptr);
+        FilterRows(ListRows(window_), columns_, filter_, events ? &*events : nullptr);
     if (kept.size() != tableRows_) shown_ = std::move(kept);
   }
   const size_t count = shown_ ? shown_->size() : tableRows_;
@@ -52,10 +51,8 @@ size_t RowTableModel::TableRow(int shownRow) const {
   return row < shown_->size() ? (*shown_)[row] : tableRows_;
 }
 
-const RowTable& RowTableModel::ShownRows() const {
-  if (!shown_) return window_.rows;
-  if (!shownRows_) shownRows_ = RowsAt(window_.rows, *shown_);
-  return *shownRows_;
+ListRows RowTableModel::ShownRows() const {
+  return ListRows(window_, shown_ ? &*shown_ : nullptr);
 }
 
 int RowTableModel::rowCount(const QModelIndex& parent) const {
@@ -83,8 +80,11 @@ QVariant RowTableModel::data(const QModelIndex& index, int role) const {
     return {};
   switch (role) {
     case Qt::DisplayRole: {
-      return DisplayText(
-          window_.rows.Cell(TableRow(index.row()), static_cast<size_t>(index.column())));
+      // Read afresh: a listing in progress may have replaced the rows since the last Refresh().
+      const ListRows rows(window_);
+      const size_t row = TableRow(index.row());
+      return row < rows.size() ? DisplayText(rows.Cell(row, static_cast<size_t>(index.column())))
+                               : DisplayText({});
     }
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/file_image.h"
+#include "core/list_rows.h"
 #include "core/window_model.h"
 #include "views/row_filter.h"
 
@@ -42,8 +43,8 @@ class RowTableModel : public QAbstractTableModel {
   size_t TableRow(int shownRow) const;
   // The table rows taken at the last Refresh().
   size_t TableRows() const { return tableRows_; }
-  // The shown rows as a table of their own (the window's rows when nothing is hidden).
-  const RowTable& ShownRows() const;
+  // The shown rows (the window's rows when nothing is hidden), read as they are now.
+  ListRows ShownRows() const;
 
  signals:
   // The rows shown were worked out again: after every Refresh() and filter change.
@@ -67,7 +68,6 @@ class RowTableModel : public QAbstractTableModel {
   RowFilterCriteria filter_;
   const FileImage* image_ = nullptr;
   std::optional<std::vector<uint32_t>> shown_;  // nothing while every row is shown
-  mutable std::optional<RowTable> shownRows_;   // made when first asked for
 };
 
 // The Qt alignment of a column.

@@ -85,7 +85,7 @@ const WindowModel& MainWindow::ShownWindow() {
   const std::vector<bool> columns = ShownColumns(*listView_);
   const bool allColumns = std::find(columns.begin(), columns.end(), false) == columns.end();
   if (!model_->Filtered() && allColumns) return session_.window;
-  shownWindow_ = WindowWithRows(session_.window, model_->ShownRows());
+  shownWindow_ = WindowWithRows(session_.window, model_->ShownRows().Kept());
   if (!allColumns) KeepShownColumns(*shownWindow_, columns);
   return *shownWindow_;
 }

@@ -21,6 +21,21 @@ struct EventRecord {
 };
 static_assert(sizeof(EventRecord) == 16, "a record is kept for every row of a listing");
 
+// The measure state of one walk: set by the first Time Signature event (grid) and by every
+// one (denominator, read by the tempo text).
+struct MeasureState {
+  int32_t ticksPerMeasure = 0;  // 0: no grid set yet
+  int32_t ticksPerBeat = 0;
+  int16_t denominator = 0;
+  bool operator==(const MeasureState&) const = default;
+};
+
+// A Time Signature event that changed the walk's measure state, and the state after it.
+struct MeasureChange {
+  int32_t first = 0;  // the event's delta-time byte
+  MeasureState state;
+};
+
 // A Set Tempo event the walk met: three data bytes of a value above 0.
 struct TempoChange {
   int32_t tick = 0;
@@ -59,6 +74,14 @@ class EventIndex {
   }
   // The tempo changes in the walk's order (by track, then by tick).
   const std::vector<TempoChange>& tempos() const { return tempos_; }
+  // A change of the measure state by the event at `first`, in the walk's order.
+  void AddMeasureChange(int32_t first, const MeasureState& state) {
+    measures_.push_back({first, state});
+  }
+  // The measure state the walk had when it came to the event at `first` (before the event's
+  // own change): what its Measure and Command texts were made with.
+  MeasureState MeasureBefore(int32_t first) const;
+  const std::vector<MeasureChange>& measureChanges() const { return measures_; }
   // Reorders the records as the rows: record i of the result is record order[i].
   void Permute(const std::vector<uint32_t>& order);
 
@@ -68,6 +91,7 @@ class EventIndex {
   // grows by the records alone.
   std::deque<EventRecord> records_;
   std::vector<TempoChange> tempos_;
+  std::vector<MeasureChange> measures_;
   int32_t latestTick_ = INT32_MIN;
 };
 

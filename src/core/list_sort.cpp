@@ -2,12 +2,15 @@
 
 #include "core/ascii_case.h"
 #include "core/cell_match.h"
+#include "core/list_rows.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <deque>
+#include <string>
 #include <numeric>
 #include <unordered_map>
 #include <vector>
@@ -93,15 +96,21 @@ int CompareIgnoringCase(std::string_view a, std::string_view b) {
 // The rank of each cell's text among the column's distinct texts, letter case ignored.
 // Listings repeat the same texts many times, so the texts are compared once per distinct
 // text and the rows are then sorted by a number.
-std::vector<uint32_t> TextRanks(const RowTable& rows, size_t column) {
+std::vector<uint32_t> TextRanks(const ListRows& rows, size_t column) {
   std::unordered_map<std::string_view, uint32_t> ids;
+  // A made cell lasts only until the next one is made: each distinct text is kept here.
+  std::deque<std::string> texts;
   std::vector<std::string_view> distinct;
   std::vector<uint32_t> idOfRow(rows.size());
   for (size_t r = 0; r < rows.size(); ++r) {
-    auto [it, inserted] =
-        ids.try_emplace(rows.Cell(r, column), static_cast<uint32_t>(distinct.size()));
-    if (inserted) distinct.push_back(it->first);
-    idOfRow[r] = it->second;
+    const std::string_view cell = rows.Cell(r, column);
+    auto found = ids.find(cell);
+    if (found == ids.end()) {
+      const std::string_view kept = texts.emplace_back(cell);
+      found = ids.emplace(kept, static_cast<uint32_t>(distinct.size())).first;
+      distinct.push_back(kept);
+    }
+    idOfRow[r] = found->second;
   }
   std::vector<uint32_t> byText(distinct.size());
   std::iota(byText.begin(), byText.end(), 0u);
@@ -153,7 +162,8 @@ void SortByColumnClick(WindowModel& window, size_t column) {
 
 void ApplyListSort(WindowModel& window) {
   const ListSort& sort = window.sort;
-  const size_t rows = window.rows.size();
+  const size_t rows = window.RowCount();
+  const ListRows listed(window);
   if (!sort.sorted || sort.key >= window.columns.size() || rows < 2) return;
   const std::string tag = UpperCase(window.columns[sort.key].tag);
   const bool descending = sort.order == 1;
@@ -168,7 +178,7 @@ void ApplyListSort(WindowModel& window) {
     };
     std::vector<Key> keys(rows);
     for (size_t r = 0; r < rows; ++r) {
-      std::string_view cell = window.rows.Cell(r, sort.key);
+      std::string_view cell = listed.Cell(r, sort.key);
       keys[r].valid = tag == "NUMBER" ? ReadsAsNumber(cell, keys[r].value)
                       : tag == "TIME" ? ReadsAsClock(cell, keys[r].value)
                                       : ReadsAsDate(cell, keys[r].value);
@@ -185,7 +195,7 @@ void ApplyListSort(WindowModel& window) {
     else
       std::stable_sort(order.begin(), order.end(), less);
   } else {
-    std::vector<uint32_t> ranks = TextRanks(window.rows, sort.key);
+    std::vector<uint32_t> ranks = TextRanks(listed, sort.key);
     if (descending)
       std::stable_sort(order.begin(), order.end(),
                        [&](uint32_t a, uint32_t b) { return ranks[b] < ranks[a]; });

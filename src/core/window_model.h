@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,7 @@ struct ListSort {
 inline constexpr std::array<const char*, 4> kViewKeys = {"Midi", "Casm", "Ots", "Mfd"};
 
 struct WindowModel;
+class RowMaker;
 
 // Writes the cells with `plain` put in before cell `place` (taken as `count` when larger) to
 // `out`, which has room for count + 1, and returns count + 1.
@@ -65,9 +67,14 @@ class RowSink {
                                 std::string_view plain, const EventRecord& record);
   // A tempo change the walk met, for the times of the kept rows; a writer has no use for it.
   virtual void Tempo(int32_t /*tick*/, int32_t /*microsecondsPerQuarter*/) {}
+  // A change of the measure state by the event at `first` (a Time Signature event).
+  virtual void MeasureChanged(int32_t /*first*/, const MeasureState& /*state*/) {}
   // False for a sink that keeps only the records: the walk then steps over each event without
   // making its texts, and hands on rows without cells.
   virtual bool WantsTexts() const { return true; }
+  // For a sink without texts: true when the texts whose making can report a fault are still
+  // to be made (and dropped), so the reports come as with texts.
+  virtual bool WantsReports() const { return false; }
 };
 
 // Keeps the walk's records and tempo changes in an index and asks for no texts: for readers
@@ -86,6 +93,9 @@ class IndexRows final : public RowSink {
   void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
     index_.AddTempo(tick, microsecondsPerQuarter);
   }
+  void MeasureChanged(int32_t first, const MeasureState& state) override {
+    index_.AddMeasureChange(first, state);
+  }
   bool WantsTexts() const override { return false; }
 
  private:
@@ -99,8 +109,11 @@ struct WindowModel {
   std::string fileName;  // the current file's full path (the open dialog's file name)
 
   std::vector<Column> columns;
-  RowTable rows;
+  RowTable rows;      // the rows kept as text (none while `rowMaker` makes them)
   EventIndex events;  // one record per row in the Midi and Ots views
+  // Set when the rows are made from `events` and the file image when they are shown, one
+  // per record and in the records' order; `rows` then holds none.
+  std::shared_ptr<const RowMaker> rowMaker;
   bool listVisible = true;
 
   std::string lblFilename;
@@ -139,13 +152,17 @@ struct WindowModel {
     columns = std::move(layout);
     rows.SetColumnCount(columns.size());
     events.Clear();
+    rowMaker.reset();
   }
+  // The number of rows of the list, kept or made.
+  size_t RowCount() const { return rowMaker ? events.size() : rows.size(); }
   // Empties the list and gives back the memory its rows and records took: what a listing that
   // ran out of memory leaves, so that the window can go on.
   void DropRows() {
     rows = RowTable();
     rows.SetColumnCount(columns.size());
     events.Start(events.view());
+    rowMaker.reset();
   }
   // Adds a row of the Midi or Ots view with the record of its event.
   void AddEventRow(const std::string_view* cells, size_t count, const EventRecord& record) {
@@ -154,7 +171,7 @@ struct WindowModel {
   }
   // Reorders the rows, and their records with them: row i becomes row order[i].
   void PermuteRows(const std::vector<uint32_t>& order) {
-    rows.Permute(order);
+    if (rows.size() == order.size()) rows.Permute(order);
     if (events.size() == order.size()) events.Permute(order);
   }
   void FitColumns(bool fitHeader) {
@@ -179,6 +196,36 @@ class WindowRows final : public RowSink {
   void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
     window_.events.AddTempo(tick, microsecondsPerQuarter);
   }
+  void MeasureChanged(int32_t first, const MeasureState& state) override {
+    window_.events.AddMeasureChange(first, state);
+  }
+
+ private:
+  WindowModel& window_;
+};
+
+// The window's records without texts: its rows are made from the records when they are shown
+// (a row maker). The texts that can report a fault are made and dropped, so the reports of a
+// listing come as when every text is made.
+class WindowRecords final : public RowSink {
+ public:
+  explicit WindowRecords(WindowModel& window) : window_(window) {}
+  void BeginRows(const WindowModel&) override {}
+  void Row(const std::string_view*, size_t, const EventRecord& record) override {
+    window_.events.Add(record);
+  }
+  void RowWithPlainCell(const std::string_view*, size_t, size_t, std::string_view,
+                        const EventRecord& record) override {
+    window_.events.Add(record);
+  }
+  void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
+    window_.events.AddTempo(tick, microsecondsPerQuarter);
+  }
+  void MeasureChanged(int32_t first, const MeasureState& state) override {
+    window_.events.AddMeasureChange(first, state);
+  }
+  bool WantsTexts() const override { return false; }
+  bool WantsReports() const override { return true; }
 
  private:
   WindowModel& window_;

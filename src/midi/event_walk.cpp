@@ -81,7 +81,7 @@ void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
     session.ReadPos = Advance(session.ReadPos, int64_t{2} + session.EventLength);
   } else if (status == 0xF0) {
     event.type = kTypeSysex;
-    event.command = SysexText(session, state.texts);
+    event.command = SysexText(session, state.texts || state.reports);
   } else {
     event.type = kTypeMidiEvent;
     event.channel = (status % 16) + 1;
@@ -89,7 +89,8 @@ void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
     if (status == 0xF7) {
       SkipEscapeEvent(session);
     } else {
-      if (state.texts) {
+      if (state.texts || (state.reports && int64_t{session.ReadPos} + ChannelDataBytes(status) >
+                                                session.image.UpperIndex())) {
         AppendMidiEvent(session, status, event.command);
       } else {
         session.EventLength = ChannelDataBytes(status);

@@ -21,6 +21,9 @@ struct WalkState {
   // False when only the events' places are wanted: system-exclusive and channel events are
   // stepped over without their texts (meta events are still read, for the measure grid).
   bool texts = true;
+  // Without texts: the texts whose making can report a fault (system-exclusive texts, a
+  // channel event cut by the end of the file) are still made, so the reports come the same.
+  bool reports = false;
 };
 
 // One event as the walk read it.

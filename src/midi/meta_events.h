@@ -7,14 +7,6 @@
 
 namespace veltrix {
 
-// The measure state of one walk: set by the first Time Signature event (grid) and by every
-// one (denominator, read by the tempo text).
-struct MeasureState {
-  int32_t ticksPerMeasure = 0;  // 0: no grid set yet
-  int32_t ticksPerBeat = 0;
-  int16_t denominator = 0;
-};
-
 // The ticks of a measure of `numerator` beats of 1 / 2^power notes (power below 15), the
 // grid of the Measure column: the quarter notes of the measure times the ticks per quarter,
 // rounded to the nearest whole tick (a tie to the even one).

@@ -1,6 +1,7 @@
 #include "midi/midi_list.h"
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <new>
 #include <optional>
@@ -8,9 +9,12 @@
 #include <vector>
 
 #include "core/column_layouts.h"
+#include "core/list_rows.h"
 #include "core/list_sort.h"
 #include "core/number_text.h"
 #include "midi/event_walk.h"
+#include "midi/made_rows.h"
+#include "midi/measure_position.h"
 #include "midi/smf_layout.h"
 
 namespace veltrix {
@@ -26,29 +30,6 @@ int32_t FirstTrackLength(const FileImage& image) {
 namespace {
 
 constexpr int64_t kProgressStep = 500;
-
-// The Measure:Beat:Tick text, " 3:02:120", written to `out` (room for 64 characters).
-size_t PositionText(char* out, int32_t ticks, const MeasureState& measure) {
-  int32_t bar = static_cast<int32_t>(CheckedDivide(ticks, measure.ticksPerMeasure));
-  int32_t remainder = ticks - bar * measure.ticksPerMeasure;
-  int16_t beat = CheckedInt16(CheckedDivide(remainder, measure.ticksPerBeat));
-  int32_t tick = remainder - beat * measure.ticksPerBeat;
-  size_t at = 0;
-  if (int64_t{bar} + 1 >= 0) out[at++] = ' ';
-  at += FormatDecimal(out + at, int64_t{bar} + 1);
-  out[at++] = ':';
-  at += FormatZeroPadded(out + at, beat + 1, 2);
-  out[at++] = ':';
-  at += FormatZeroPadded(out + at, tick, 3);
-  return at;
-}
-
-// True when PositionText cannot fail for any tick on this grid: a beat has at least one tick
-// and a measure's beats fit the Measure column's beat number.
-bool PositionNeverFails(const MeasureState& measure) {
-  return measure.ticksPerBeat > 0 &&
-         (int64_t{measure.ticksPerMeasure} - 1) / measure.ticksPerBeat <= INT16_MAX;
-}
 
 void LayOutColumns(WindowModel& window) {
   window.viewPressed = {true, false, false, false};
@@ -69,8 +50,9 @@ void Walk(Session& session, RowSink& rows) {
 
   WalkState state;
   state.texts = rows.WantsTexts();
+  state.reports = !state.texts && rows.WantsReports();
   WalkedEvent event;
-  char position[64];
+  char position[kPositionTextRoom];
   size_t positionLength = 0;
   char id[24], delay[24], channel[24];
   int64_t progressSteps = 0;
@@ -86,12 +68,10 @@ void Walk(Session& session, RowSink& rows) {
     if (state.measure.ticksPerMeasure > 0 && (state.texts || !PositionNeverFails(state.measure)))
       positionLength = PositionText(position, state.ticks, state.measure);
     const int64_t statusAt = int64_t{session.ReadPos} + 1;
+    const MeasureState measureBefore = state.measure;
     DecodeEvent(session, state, event);
     if (event.endOfTrack) break;
-    if (positionLength == 0) {
-      static constexpr std::string_view kNoGrid = "1:01:000";
-      positionLength = kNoGrid.copy(position, kNoGrid.size());
-    }
+    if (positionLength == 0) positionLength = kNoGridPosition.copy(position, kNoGridPosition.size());
     const EventRecord record{event.id, session.ReadPos, state.ticks, event.status};
     if (state.texts) {
       const std::string_view cells[] = {
@@ -105,9 +85,11 @@ void Walk(Session& session, RowSink& rows) {
     } else {
       rows.Row(nullptr, 0, record);
     }
-    if (event.status == 0xFF)
+    if (event.status == 0xFF) {
       if (std::optional<int32_t> tempo = TempoAt(session.image, statusAt))
         rows.Tempo(state.ticks, *tempo);
+      if (!(state.measure == measureBefore)) rows.MeasureChanged(event.id, state.measure);
+    }
   }
 
   window.listVisible = true;
@@ -167,12 +149,18 @@ void FillLabels(Session& session) {
                         SignedNumberText(int64_t{session.ReadPos} - (kFirstTrackLengthOffset + 1));
 }
 
-void ListMidi(Session& session, RowSink& rows) {
+// The listing's steps: the columns, the walk into `rows`, then (for rows made when shown) the
+// row maker, `beforeSort` (a column added to every row), the sort and the labels.
+void ListMidi(Session& session, RowSink& rows, bool madeWhenShown = false,
+              const std::function<void()>& beforeSort = nullptr) {
   WindowModel& window = session.window;
   LayOutColumns(window);
   window.busy = true;
   rows.BeginRows(window);
-  const bool walked = GuardedStep(session, [&] { Walk(session, rows); });
+  bool walked = GuardedStep(session, [&] { Walk(session, rows); });
+  if (madeWhenShown)
+    walked = GuardedStep(session, [&] { window.rowMaker = MakeMidiRows(session); }) && walked;
+  if (beforeSort) beforeSort();
   ApplyListSort(window);
   if (walked) GuardedStep(session, [&] { FillLabels(session); });
   window.busy = false;
@@ -184,31 +172,26 @@ void HandOver(WindowModel& window, RowSink& rows) {
   rows.BeginRows(window);
   for (const TempoChange& change : window.events.tempos())
     rows.Tempo(change.tick, change.microsecondsPerQuarter);
-  std::vector<std::string_view> cells(window.rows.ColumnCount());
-  for (size_t row = 0; row < window.rows.size(); ++row) {
-    window.rows.CellsOf(row, cells.data());
+  const ListRows listed(window);
+  std::vector<std::string_view> cells(listed.ColumnCount());
+  for (size_t row = 0; row < listed.size(); ++row) {
+    listed.CellsOf(row, cells.data());
     const EventRecord* record = window.events.Of(row);
     rows.Row(cells.data(), cells.size(), record ? *record : EventRecord{});
   }
-  window.rows.SetColumnCount(window.columns.size());
-  window.events.Start(window.events.view());
+  window.DropRows();
 }
 
 }  // namespace
 
-void getMidiList(Session& session) {
-  WindowRows rows(session.window);
-  ListMidi(session, rows);
-}
-
-void getMidiListThrough(Session& session, RowSink& rows) {
-  ListMidi(session, rows);
+void getMidiList(Session& session, const std::function<void()>& beforeSort) {
+  WindowRecords records(session.window);
+  ListMidi(session, records, true, beforeSort);
 }
 
 void getMidiList(Session& session, RowSink& rows) {
   if (!session.window.sort.sorted) return ListMidi(session, rows);
-  WindowRows kept(session.window);
-  ListMidi(session, kept);
+  getMidiList(session);
   HandOver(session.window, rows);
 }
 

@@ -1,11 +1,13 @@
 #include "timing/time_column.h"
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
 #include <vector>
 
 #include "core/column_layouts.h"
 #include "core/list_sort.h"
+#include "core/row_maker.h"
 #include "midi/midi_list.h"
 #include "timing/clock_text.h"
 #include "timing/event_times.h"
@@ -33,7 +35,7 @@ std::string LengthLabel(int64_t microseconds) {
 
 // Puts the rows back in the walk's order, which is the order of their first bytes.
 void RestoreWalkOrder(WindowModel& window) {
-  std::vector<uint32_t> order(window.rows.size());
+  std::vector<uint32_t> order(window.RowCount());
   std::iota(order.begin(), order.end(), 0u);
   std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
     return window.events.Of(a)->first < window.events.Of(b)->first;
@@ -50,6 +52,57 @@ std::optional<int64_t> SongMicroseconds(const Session& session) {
   if (!times.GivesTime()) return std::nullopt;
   const std::optional<int32_t> tick = events.LatestTick();
   return tick ? times.Of(EventRecord{0, 0, *tick, 0, 0, 0}) : 0;
+}
+
+// The Time cell put in before cell `place` of the rows another maker makes.
+class TimedMadeRows final : public RowMaker {
+ public:
+  TimedMadeRows(std::shared_ptr<const RowMaker> rows, size_t place, TempoMap map)
+      : rows_(std::move(rows)), place_(place), map_(std::move(map)) {}
+
+  size_t ColumnCount() const override { return rows_->ColumnCount() + 1; }
+
+  void Make(const EventRecord& record, MadeRow& row) const override {
+    rows_->Make(record, row);
+    row.Insert(place_, TimeText(record));
+  }
+
+  bool MakeCell(const EventRecord& record, size_t column, MadeRow& row) const override {
+    if (column == place_) {
+      row.Clear();
+      for (size_t cell = 0; cell < place_; ++cell) row.Add({});
+      row.Add(TimeText(record));
+      return false;
+    }
+    const bool whole = rows_->MakeCell(record, column < place_ ? column : column - 1, row);
+    row.Insert(place_, TimeText(record));
+    return whole;
+  }
+
+ private:
+  std::string_view TimeText(const EventRecord& record) const {
+    return map_.GivesTime() ? texts_.Of(map_.MicrosecondsAt(record.tick)) : std::string_view();
+  }
+
+  std::shared_ptr<const RowMaker> rows_;
+  size_t place_;
+  TempoMap map_;
+  mutable ClockTexts texts_;
+};
+
+// Adds the Time column to a Midi listing whose rows are made when shown; its place, or nothing
+// when the view has none.
+std::optional<size_t> AddTimeToMadeRows(Session& session) {
+  WindowModel& window = session.window;
+  const std::optional<size_t> place = TimeColumnPlace(window);
+  if (!place || !window.rowMaker || *place > window.rowMaker->ColumnCount()) return std::nullopt;
+  TempoMap map(DivisionOfFile(session.image));
+  for (const TempoChange& change : window.events.tempos())
+    map.AddTempo(change.tick, change.microsecondsPerQuarter);
+  window.rowMaker = std::make_shared<const TimedMadeRows>(window.rowMaker, *place, std::move(map));
+  window.columns.insert(window.columns.begin() + static_cast<std::ptrdiff_t>(*place), TimeColumn());
+  window.rows.SetColumnCount(window.columns.size());
+  return place;
 }
 
 }  // namespace
@@ -97,17 +150,13 @@ bool AddTimeColumn(Session& session) {
 
 void ListMidiView(Session& session) {
   WindowModel& window = session.window;
-  if (!window.options.TimeColumn) {
-    getMidiList(session);
+  std::optional<size_t> place;
+  getMidiList(session, [&] {
     window.songMicroseconds = SongMicroseconds(session);
-    window.lblLength.clear();
-    return;
-  }
-  // The Time cells are added as the rows are made, so the rows are never copied.
-  WindowRows kept(window);
-  TimedRows timed(session, kept);
-  getMidiListThrough(session, timed);
-  timed.Finish();
+    if (window.options.TimeColumn) place = AddTimeToMadeRows(session);
+  });
+  window.lblLength =
+      place && window.songMicroseconds ? LengthLabel(*window.songMicroseconds) : std::string();
 }
 
 TimedRows::TimedRows(Session& session, RowSink& next)

@@ -27,10 +27,10 @@ std::optional<int> FollowTimeColumn(WindowModel& window, bool on) {
 
 void OrderRowsByTime(Session& session, int order) {
   WindowModel& window = session.window;
-  if (window.events.size() != window.rows.size()) return;
+  if (window.events.size() != window.RowCount()) return;
   const EventTimes times(session.image, window.events);
   if (!times.GivesTime()) return;
-  std::vector<int64_t> at(window.rows.size());
+  std::vector<int64_t> at(window.RowCount());
   for (size_t row = 0; row < at.size(); ++row) at[row] = times.Of(*window.events.Of(row));
   std::vector<uint32_t> rows(at.size());
   std::iota(rows.begin(), rows.end(), 0u);

@@ -1,6 +1,9 @@
 #include "views/clipboard_text.h"
 
 #include <algorithm>
+#include <string_view>
+
+#include "core/list_rows.h"
 
 namespace veltrix {
 
@@ -16,12 +19,16 @@ std::string ListCopyText(const WindowModel& window, const std::vector<bool>& sel
     text.append("\r\n");
   }
   copiedRows = 0;
-  const size_t rows = window.rows.size();
+  const ListRows listed(window);
+  const size_t rows = listed.size();
+  std::vector<std::string_view> cells(listed.ColumnCount());
   for (size_t r = 0; r < rows; ++r) {
     if (!copyAll && (r >= selectedRows.size() || !selectedRows[r])) continue;
-    text.append(window.rows.Cell(r, 0));
+    listed.CellsOf(r, cells.data());
+    text.append(cells.empty() ? std::string_view() : cells[0]);
     for (int32_t c = std::max(firstColumn, 1); c <= lastColumn - 1; ++c)
-      text.append("\t").append(window.rows.Cell(r, static_cast<size_t>(c)));
+      text.append("\t").append(static_cast<size_t>(c) < cells.size() ? cells[static_cast<size_t>(c)]
+                                                                    : std::string_view());
     text.append("\r\n");
     ++copiedRows;
   }

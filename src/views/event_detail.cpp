@@ -4,6 +4,7 @@
 #include <span>
 
 #include "core/column_layouts.h"
+#include "core/list_rows.h"
 #include "core/number_text.h"
 #include "timing/clock_text.h"
 #include "timing/event_times.h"
@@ -54,7 +55,7 @@ std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   const std::string view = window.PressedView();
   const EventIndex& index = window.events;
   if ((view != "Midi" && view != "Ots") || index.view() != view) return std::nullopt;
-  if (row >= window.rows.size()) return std::nullopt;
+  if (row >= window.RowCount()) return std::nullopt;
   const std::optional<size_t> commandColumn = ColumnNamed(window.columns, "Command");
   const EventRecord* event = index.Of(row);
   if (!commandColumn || event == nullptr) return std::nullopt;
@@ -64,7 +65,7 @@ std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   detail.firstByte = event->first;
   detail.lastByte = event->last;
   detail.dump = HexDump(session.image, event->first, event->last);
-  detail.command = std::string(window.rows.Cell(row, *commandColumn));
+  detail.command = std::string(ListRows(window).Cell(row, *commandColumn));
   const EventTimes times(session.image, index);
   if (times.GivesTime()) detail.time = ClockText(times.Of(*event));
   if (event->status == 0xF0) detail.decoded = DecodedMessage(session.image, *event);

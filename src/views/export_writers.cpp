@@ -7,6 +7,7 @@
 #include <cstring>
 #include <utility>
 
+#include "core/list_rows.h"
 #include "core/utf8_text.h"
 
 namespace veltrix {
@@ -127,7 +128,7 @@ char* WriteCsvCell(char* out, std::string_view cell) {
 constexpr size_t kPieceSize = size_t{1} << 20;
 
 template <class Writer>
-void WriteRows(const RowTable& rows, Writer& writer) {
+void WriteRows(const ListRows& rows, Writer& writer) {
   std::vector<std::string_view> cells(rows.ColumnCount());
   for (size_t r = 0; r < rows.size(); ++r) {
     rows.CellsOf(r, cells.data());
@@ -138,7 +139,7 @@ void WriteRows(const RowTable& rows, Writer& writer) {
 void WriteTable(const WindowModel& window, TableFormat format, const TextSink& write) {
   TableTextWriter writer(format, write);
   writer.Header(window.columns);
-  WriteRows(window.rows, writer);
+  WriteRows(ListRows(window), writer);
   writer.Flush();
 }
 
@@ -283,7 +284,7 @@ namespace {
 void WriteJsonObject(const WindowModel& window, const std::vector<std::string>& messages,
                      JsonWindowWriter& writer) {
   writer.Begin(window);
-  WriteRows(window.rows, writer);
+  WriteRows(ListRows(window), writer);
   writer.End(window, messages);
 }
 

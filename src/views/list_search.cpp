@@ -25,7 +25,7 @@ bool BeginsWithIgnoringCase(std::string_view cell, std::string_view text) {
 
 }  // namespace
 
-std::optional<int32_t> FindItemBeginningWith(const RowTable& rows, std::string_view text,
+std::optional<int32_t> FindItemBeginningWith(const ListRows& rows, std::string_view text,
                                              int32_t startRow) {
   const int64_t count = static_cast<int64_t>(rows.size());
   if (startRow < 1 || startRow > count) Raise(kSubscriptOutOfRange);
@@ -39,7 +39,7 @@ std::optional<int32_t> FindItemBeginningWith(const RowTable& rows, std::string_v
   return std::nullopt;
 }
 
-std::optional<int32_t> FindRowContaining(const RowTable& rows, std::string_view text,
+std::optional<int32_t> FindRowContaining(const ListRows& rows, std::string_view text,
                                          int32_t startRow) {
   const std::string needle = FoldedNeedle(text);
   const int64_t count = static_cast<int64_t>(rows.size());

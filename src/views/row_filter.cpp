@@ -9,7 +9,7 @@
 
 namespace veltrix {
 
-std::vector<uint32_t> FilterRows(const RowTable& rows, const std::vector<Column>& columns,
+std::vector<uint32_t> FilterRows(const ListRows& rows, const std::vector<Column>& columns,
                                  const RowFilterCriteria& criteria, const RowEvents* events) {
   const std::string needle = FoldedNeedle(criteria.text);
   // A criterion on a column the view lacks keeps every row: its column stays "none".
@@ -49,7 +49,7 @@ std::vector<uint32_t> FilterRows(const RowTable& rows, const std::vector<Column>
   return shown;
 }
 
-RowTable RowsAt(const RowTable& rows, const std::vector<uint32_t>& indices) {
+RowTable RowsAt(const ListRows& rows, const std::vector<uint32_t>& indices) {
   RowTable result;
   result.SetColumnCount(rows.ColumnCount());
   result.Reserve(indices.size());
@@ -77,6 +77,7 @@ WindowModel WindowWithRows(WindowModel& window, RowTable rows) {
   } aside{window, std::move(window.rows), std::move(window.events)};
   WindowModel shown = window;
   shown.rows = std::move(rows);
+  shown.rowMaker.reset();
   shown.onProgress = nullptr;
   shown.onFitColumns = nullptr;
   return shown;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/event_index.h"
+#include "core/list_rows.h"
 #include "core/row_table.h"
 #include "core/window_model.h"
 #include "views/event_filter.h"
@@ -41,12 +42,12 @@ inline constexpr std::array<const char*, 3> kFilterTypes = {"Metadata", "Sysex C
 
 // The indices of the rows the criteria keep, in table order. Without `events` (or with an
 // index that is not the rows'), the event choices keep every row.
-std::vector<uint32_t> FilterRows(const RowTable& rows, const std::vector<Column>& columns,
+std::vector<uint32_t> FilterRows(const ListRows& rows, const std::vector<Column>& columns,
                                  const RowFilterCriteria& criteria,
                                  const RowEvents* events = nullptr);
 
 // A table of the given rows of `rows`, in the given order.
-RowTable RowsAt(const RowTable& rows, const std::vector<uint32_t>& indices);
+RowTable RowsAt(const ListRows& rows, const std::vector<uint32_t>& indices);
 
 // A window model showing `rows` in place of the window's rows: everything else (columns,
 // file name, labels, options) as the window has it.

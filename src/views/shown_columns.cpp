@@ -4,10 +4,13 @@
 #include <optional>
 #include <string_view>
 
+#include "core/list_rows.h"
+
 namespace veltrix {
 
 void KeepShownColumns(WindowModel& window, const std::vector<bool>& shown) {
-  const size_t count = window.rows.ColumnCount();
+  const ListRows listed(window);
+  const size_t count = listed.ColumnCount();
   std::vector<size_t> kept;
   for (size_t column = 0; column < count; ++column)
     if (column >= shown.size() || shown[column]) kept.push_back(column);
@@ -15,15 +18,16 @@ void KeepShownColumns(WindowModel& window, const std::vector<bool>& shown) {
 
   RowTable rows;
   rows.SetColumnCount(kept.size());
-  rows.Reserve(window.rows.size());
+  rows.Reserve(listed.size());
   std::vector<std::string_view> cells(count);
   std::vector<std::string_view> keptCells(std::max<size_t>(kept.size(), 1));
-  for (size_t row = 0; row < window.rows.size(); ++row) {
-    window.rows.CellsOf(row, cells.data());
+  for (size_t row = 0; row < listed.size(); ++row) {
+    listed.CellsOf(row, cells.data());
     for (size_t i = 0; i < kept.size(); ++i) keptCells[i] = cells[kept[i]];
     rows.AddRow(keptCells.data(), kept.size());
   }
   window.rows = std::move(rows);
+  window.rowMaker.reset();
 
   std::vector<Column> columns;
   std::optional<size_t> sortKey;

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/display_text.h"
+#include "core/list_rows.h"
 #include "app/filter_bar.h"
 #include "app/row_table_model.h"
 #include "app/window_layout.h"
@@ -155,7 +156,7 @@ class WindowFitTest : public QObject {
     QCOMPARE(ui.Cell(0, 0), QString("StyleName: Cool8Beat"));
     QCOMPARE(ui.Cell(1, 0), QString::fromUtf8("x\u2400y"));
     // Copy and export take the bytes as they are.
-    QCOMPARE(ui.window->session().window.rows.Cell(0, 0), std::string_view(padded));
+    QCOMPARE(ListRows(ui.window->session().window).Cell(0, 0), std::string_view(padded));
     std::string tsv;
     AppendTsv(ui.window->session().window, tsv);
     QVERIFY(tsv.find(padded) != std::string::npos);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/list_sort.h"
+#include "core/list_rows.h"
 
 namespace veltrix {
 namespace {
@@ -15,7 +16,7 @@ WindowModel Window(const std::vector<std::string>& numbers, const std::vector<st
 
 std::vector<std::string> Column(const WindowModel& window, size_t column) {
   std::vector<std::string> cells;
-  for (size_t r = 0; r < window.rows.size(); ++r) cells.emplace_back(window.rows.Cell(r, column));
+  for (size_t r = 0; r < ListRows(window).size(); ++r) cells.emplace_back(ListRows(window).Cell(r, column));
   return cells;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/list_sort.h"
+#include "core/list_rows.h"
 #include "midi/midi_list.h"
 #include "support/required_data.h"
 #include "support/test_support.h"
@@ -235,14 +236,14 @@ TEST(MidiList, RowsHandedToASinkAreTheWindowsRows) {
     CollectedRows sink;
     getMidiList(handed, sink);
     EXPECT_EQ(sink.begun, 1u);
-    ASSERT_EQ(sink.rows.size(), kept.window.rows.size()) << sorted;
+    ASSERT_EQ(sink.rows.size(), ListRows(kept.window).size()) << sorted;
     for (size_t row = 0; row < sink.rows.size(); ++row) {
-      EXPECT_EQ(sink.rows[row], kept.window.rows.Row(row)) << sorted << " row " << row;
+      EXPECT_EQ(sink.rows[row], ListRows(kept.window).Row(row)) << sorted << " row " << row;
       EXPECT_EQ(sink.firstBytes[row], std::stoi(sink.rows[row][0])) << sorted << " row " << row;
     }
     EXPECT_EQ(sink.rows.front()[1], "0");
     EXPECT_EQ(sink.rows.back()[1], sorted ? "9" : "3");
-    EXPECT_TRUE(handed.window.rows.empty());
+    EXPECT_TRUE(ListRows(handed.window).empty());
     EXPECT_EQ(handed.window.lblTracks, kept.window.lblTracks);
     EXPECT_EQ(handed.window.lblFilename, "test.mid");
   }

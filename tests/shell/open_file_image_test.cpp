@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "shell/open_command.h"
+#include "core/list_rows.h"
 #include "support/test_support.h"
 
 namespace veltrix {
@@ -25,8 +26,8 @@ Opened Open(const std::string& path, const builder::Bytes* bytes) {
       bytes ? OpenFileImage(session, path, FileImage(*bytes)) : OpenFile(session, path);
   opened.caption = session.window.caption;
   opened.fileName = session.window.fileName;
-  for (size_t row = 0; row < session.window.rows.size(); ++row)
-    opened.rows.push_back(session.window.rows.Row(row));
+  for (size_t row = 0; row < ListRows(session.window).size(); ++row)
+    opened.rows.push_back(ListRows(session.window).Row(row));
   return opened;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/session.h"
+#include "core/list_rows.h"
 #include "style/casm.h"
 #include "style_fixtures.h"
 #include "views/select_view.h"
@@ -260,10 +261,10 @@ TEST(CasmView, RowNumbersHaveAtLeastThreeDigits) {
   session.CasmRowCounter = 998;
   session.window.SetColumns({{}, {}, {}});
   GetCasmInfo(session);
-  ASSERT_GE(session.window.rows.size(), 3u);
-  EXPECT_EQ(session.window.rows.Cell(0, 0), "998");
-  EXPECT_EQ(session.window.rows.Cell(1, 0), "999");
-  EXPECT_EQ(session.window.rows.Cell(2, 0), "1000");
+  ASSERT_GE(ListRows(session.window).size(), 3u);
+  EXPECT_EQ(ListRows(session.window).Cell(0, 0), "998");
+  EXPECT_EQ(ListRows(session.window).Cell(1, 0), "999");
+  EXPECT_EQ(ListRows(session.window).Cell(2, 0), "1000");
   EXPECT_EQ(session.CasmRowCounter, 998 + 15);
 }
 
@@ -275,11 +276,11 @@ TEST(CasmView, CounterStopsAt32767AndEachFurtherRowReportsOverflow) {
   session.CasmRowCounter = 32765;
   session.window.SetColumns({{}, {}, {}});
   GetCasmInfo(session);
-  ASSERT_EQ(session.window.rows.size(), 15u);  // no row is lost
-  EXPECT_EQ(session.window.rows.Cell(0, 0), "32765");
-  EXPECT_EQ(session.window.rows.Cell(1, 0), "32766");
-  for (size_t row = 2; row < 15; ++row) EXPECT_EQ(session.window.rows.Cell(row, 0), "32767");
-  EXPECT_EQ(session.window.rows.Cell(14, 1), "      ");
+  ASSERT_EQ(ListRows(session.window).size(), 15u);  // no row is lost
+  EXPECT_EQ(ListRows(session.window).Cell(0, 0), "32765");
+  EXPECT_EQ(ListRows(session.window).Cell(1, 0), "32766");
+  for (size_t row = 2; row < 15; ++row) EXPECT_EQ(ListRows(session.window).Cell(row, 0), "32767");
+  EXPECT_EQ(ListRows(session.window).Cell(14, 1), "      ");
   EXPECT_EQ(session.CasmRowCounter, 32767);
   ASSERT_EQ(collected.reports.size(), 13u);
   for (const ErrorReport& report : collected.reports) {
@@ -342,9 +343,9 @@ TEST(CasmView, SwitchingAgainRebuildsTheRowsFromOne) {
   session.image = FileImage(StyleWith(MinimalCasm().Ctab(BassRecord())));
   SelectView(session, "Casm");
   SelectView(session, "Casm");
-  ASSERT_EQ(session.window.rows.size(), 15u);
-  EXPECT_EQ(session.window.rows.Cell(0, 0), "001");
-  EXPECT_EQ(session.window.rows.Cell(14, 0), "015");
+  ASSERT_EQ(ListRows(session.window).size(), 15u);
+  EXPECT_EQ(ListRows(session.window).Cell(0, 0), "001");
+  EXPECT_EQ(ListRows(session.window).Cell(14, 0), "015");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "style_fixtures.h"
+#include "core/list_rows.h"
 
 namespace veltrix::style_test {
 namespace {
@@ -27,7 +28,7 @@ TEST(MfdView, ListsOneRowPerRecord) {
       FinderStyle(FinderBuilder().Record(Song("Loving Woman")).Record(Song("Other"))), "Mfd");
   ASSERT_EQ(listing.RowCount(), 2u);
   EXPECT_EQ(listing.window.columns[0].header, "Music");
-  EXPECT_EQ(listing.window.rows.Row(0),
+  EXPECT_EQ(ListRows(listing.window).Row(0),
             Texts({"Loving Woman", "Pop", " 120", " 4/ 4", "80,ballad"}));
   EXPECT_EQ(listing.Cell(1, 0), "Other");
   EXPECT_TRUE(listing.messages.empty());
@@ -50,7 +51,7 @@ TEST(MfdView, RecordWithEmptyTextsIsListedAndTheNextOneFound) {
   auto listing =
       ListStyle(FinderStyle(FinderBuilder().Record(FinderRecord()).Record(Song("After"))), "Mfd");
   ASSERT_EQ(listing.RowCount(), 2u);
-  EXPECT_EQ(listing.window.rows.Row(0), Texts({"", "", " 120", " 4/ 4", ""}));
+  EXPECT_EQ(ListRows(listing.window).Row(0), Texts({"", "", " 120", " 4/ 4", ""}));
   EXPECT_EQ(listing.Cell(1, 0), "After");
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "builder/smf_builder.h"
+#include "core/list_rows.h"
 #include "core/error_reporter.h"
 #include "core/window_model.h"
 
@@ -41,9 +42,9 @@ struct Listing {
   WindowModel window;
   std::vector<std::string> messages;
   std::vector<ErrorReport> reports;
-  size_t RowCount() const { return window.rows.size(); }
+  size_t RowCount() const { return ListRows(window).size(); }
   std::string Cell(size_t row, size_t column) const {
-    return std::string(window.rows.Cell(row, column));
+    return std::string(ListRows(window).Cell(row, column));
   }
   // The last column of a row (the Command of the Midi and Ots views).
   std::string Command(size_t row) const { return Cell(row, window.columns.size() - 1); }

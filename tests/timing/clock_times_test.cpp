@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "builder/style_builder.h"
+#include "core/list_rows.h"
 #include "cli/lister.h"
 #include "core/list_sort.h"
 #include "core/session.h"
@@ -108,7 +109,7 @@ TEST(ClockTimes, EveryRowMatchesAnExactRationalTime) {
     const std::string streamed = RunLister(lister).output;
     std::string kept = "ID\tDelay\tMeasure\tTime\tCh\tType\tCommand\n";
     for (size_t row = 0; row < listing.RowCount(); ++row) {
-      std::vector<std::string> cells = listing.window.rows.Row(row);
+      std::vector<std::string> cells = ListRows(listing.window).Row(row);
       for (size_t c = 0; c < cells.size(); ++c)
         kept += cells[c] + (c + 1 < cells.size() ? "\t" : "\n");
     }
@@ -150,8 +151,8 @@ Bytes ClockSortFile() {
 
 std::string Programs(const WindowModel& window) {
   std::string programs;
-  for (size_t row = 0; row < window.rows.size(); ++row) {
-    const std::string_view command = window.rows.Cell(row, window.columns.size() - 1);
+  for (size_t row = 0; row < ListRows(window).size(); ++row) {
+    const std::string command(ListRows(window).Cell(row, window.columns.size() - 1));
     if (command.find("Program") != std::string_view::npos) programs += command.back();
   }
   return programs;
@@ -181,10 +182,10 @@ TEST(ClockTimes, AListSortedBeforeTheColumnArrivesIsSortedByTheSameColumnAfter) 
   ASSERT_EQ(OpenFile(session, dir.File("sorted.mid")), OpenOutcome::Listed);
   EXPECT_EQ(session.window.columns[3].header, "Time");
   EXPECT_EQ(Programs(session.window), "543210");
-  EXPECT_EQ(session.window.rows.Cell(0, 6), "Tempo:  60");
-  EXPECT_EQ(session.window.rows.Cell(1, 3), "1:00:00.000");
+  EXPECT_EQ(ListRows(session.window).Cell(0, 6), "Tempo:  60");
+  EXPECT_EQ(ListRows(session.window).Cell(1, 3), "1:00:00.000");
   // The index follows its rows.
-  EXPECT_EQ(session.window.events.Of(1)->first, std::stoi(session.window.rows.Row(1)[0]));
+  EXPECT_EQ(session.window.events.Of(1)->first, std::stoi(ListRows(session.window).Row(1)[0]));
 }
 
 // The option turned on in another view than Midi shows the song's length there at once, as

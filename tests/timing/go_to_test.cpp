@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/list_sort.h"
+#include "core/list_rows.h"
 #include "core/session.h"
 #include "shell/open_command.h"
 #include "support/test_support.h"
@@ -71,7 +72,7 @@ struct GoToFile {
 
 TEST(GoTo, FindsTheFirstRowAtOrAfterThePlaceInTheListsOrder) {
   GoToFile file;
-  ASSERT_EQ(file.session.window.rows.size(), 8u);
+  ASSERT_EQ(ListRows(file.session.window).size(), 8u);
   struct Case {
     const char* entry;
     std::optional<size_t> row;

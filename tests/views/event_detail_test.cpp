@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "builder/style_builder.h"
+#include "core/list_rows.h"
 #include "core/list_sort.h"
 #include "midi/midi_list.h"
 #include "shell/open_command.h"
@@ -66,7 +67,7 @@ TEST(EventDetail, ByteRangesOfEachKindOfEvent) {
   auto session = Listed(testing::SingleTrackFile(track));
   const EventIndex& index = session->window.events;
   ASSERT_EQ(index.view(), "Midi");
-  ASSERT_EQ(session->window.rows.size(), 5u);
+  ASSERT_EQ(ListRows(session->window).size(), 5u);
   EXPECT_EQ(index.size(), 5u);
   const uint8_t statuses[] = {0x90, 0x90, 0xF0, 0xFF, 0xFF};
   for (size_t row = 0; row < std::size(statuses); ++row)
@@ -83,7 +84,7 @@ TEST(EventDetail, ByteRangesOfEachKindOfEvent) {
     EXPECT_EQ(detail.lastByte, expected[row].last) << expected[row].event;
     ASSERT_EQ(detail.dump.size(), expected[row].lines) << expected[row].event;
     EXPECT_EQ(detail.dump.front().offset, expected[row].first);
-    EXPECT_EQ(detail.command, session->window.rows.Cell(row, 5)) << expected[row].event;
+    EXPECT_EQ(detail.command, ListRows(session->window).Cell(row, 5)) << expected[row].event;
     size_t bytes = 0;
     for (const HexDumpLine& line : detail.dump) bytes += line.text.size();
     EXPECT_EQ(bytes, size_t(expected[row].last - expected[row].first + 1));
@@ -153,7 +154,7 @@ TEST(EventDetail, OtsRowsAreFoundWithRunningStatusAndTimedFromTheirTracksStart) 
   const int32_t firstEvent = static_cast<int32_t>(
       std::search(bytes.begin(), bytes.end(), tag.begin(), tag.end()) - bytes.begin() + 16);
   auto session = Listed(bytes, "Ots");
-  ASSERT_EQ(session->window.rows.size(), 4u);
+  ASSERT_EQ(ListRows(session->window).size(), 4u);
   const EventIndex& index = session->window.events;
   EXPECT_EQ(index.view(), "Ots");
   // Each track: 4 bytes of controller, 3 with running status, 4 of End of Track, behind a
@@ -169,7 +170,7 @@ TEST(EventDetail, OtsRowsAreFoundWithRunningStatusAndTimedFromTheirTracksStart) 
     EXPECT_EQ(index.Of(row)->otsTrack, row < 2 ? 1 : 2) << expected[row].event;
     EXPECT_EQ(index.Of(row)->status, 0xB0) << expected[row].event;
     EXPECT_EQ(detail.time, DetailOf(*session, row % 2).time) << expected[row].event;
-    EXPECT_EQ(detail.command, session->window.rows.Cell(row, 4));
+    EXPECT_EQ(detail.command, ListRows(session->window).Cell(row, 4));
   }
   EXPECT_EQ(DetailOf(*session, 1).dump[0].hex, "0A 0A 40");
   EXPECT_EQ(DetailOf(*session, 0).time, "0:00.000");
@@ -205,7 +206,7 @@ TEST(EventDetail, AFileCutInsideAnEventKeepsItsRowsDescribed) {
   bytes.resize(bytes.size() - 12);  // into the sysex
   auto session = Listed(bytes);
   ASSERT_EQ(session->window.lblWarning, "File has errors");
-  ASSERT_EQ(session->window.rows.size(), 2u);
+  ASSERT_EQ(ListRows(session->window).size(), 2u);
   EXPECT_EQ(session->window.events.size(), 2u);
   EXPECT_EQ(DetailOf(*session, 1).lastByte, 29);
 }
@@ -243,9 +244,9 @@ TEST(EventDetail, RealFilesEveryRowDescribedSortedOrNot) {
       if (OpenFile(session, path) != OpenOutcome::Listed) continue;
       if (view != "Midi") SelectView(session, view);
       const WindowModel& window = session.window;
-      ASSERT_EQ(window.events.size(), window.rows.size()) << path << " " << view;
+      ASSERT_EQ(window.events.size(), ListRows(window).size()) << path << " " << view;
       const size_t idColumn = view == "Midi" ? 0 : 1;
-      for (size_t row = 1; row < window.rows.size(); ++row) {
+      for (size_t row = 1; row < ListRows(window).size(); ++row) {
         const EventRecord& before = *window.events.Of(row - 1);
         if (view == "Ots" && window.events.Of(row)->otsTrack != before.otsTrack) continue;
         ASSERT_EQ(window.events.Of(row)->first, before.last + 1) << path << " row " << row;
@@ -253,7 +254,7 @@ TEST(EventDetail, RealFilesEveryRowDescribedSortedOrNot) {
       SortByColumnClick(session.window, window.columns.size() - 1);  // by Command
       // Each description reads the whole tempo map; some 500 rows a file, spread over it and
       // with the last, keep the test quick under the sanitizers too.
-      const size_t count = window.rows.size();
+      const size_t count = ListRows(window).size();
       std::vector<size_t> rows;
       for (size_t row = 0; row < count; row += std::max<size_t>(1, count / 500))
         rows.push_back(row);
@@ -261,8 +262,8 @@ TEST(EventDetail, RealFilesEveryRowDescribedSortedOrNot) {
       for (const size_t row : rows) {
         std::optional<EventDetail> detail = DescribeEvent(session, row);
         ASSERT_TRUE(detail.has_value()) << path << " " << view << " row " << row;
-        ASSERT_EQ(detail->firstByte, std::stoi(std::string(window.rows.Cell(row, idColumn))));
-        ASSERT_EQ(detail->command, window.rows.Cell(row, window.columns.size() - 1));
+        ASSERT_EQ(detail->firstByte, std::stoi(std::string(ListRows(window).Cell(row, idColumn))));
+        ASSERT_EQ(detail->command, ListRows(window).Cell(row, window.columns.size() - 1));
         ++described;
       }
     }

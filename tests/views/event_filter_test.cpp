@@ -1,6 +1,7 @@
 // The filter's event choices over a listed file whose events are counted here by hand: kinds,
 // channels, controllers, a note range and invert, read from the index and the file's bytes.
 #include "views/event_filter.h"
+#include "core/list_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TEST(EventFilter, KindsChannelsControllersNotesAndInvertKeepTheCountedRows) {
   Session session;
   session.image = FileImage(CountedSong());
   getMidiList(session);
-  ASSERT_EQ(session.window.rows.size(), 16u);
+  ASSERT_EQ(ListRows(session.window).size(), 16u);
   const RowEvents events{session.window.events, session.image.bytes()};
 
   EventFilter volumeAndPan = Kinds({K::kControlChange});
@@ -85,7 +86,7 @@ TEST(EventFilter, KindsChannelsControllersNotesAndInvertKeepTheCountedRows) {
     RowFilterCriteria criteria;
     criteria.events = c.filter;
     criteria.invert = c.invert;
-    EXPECT_EQ(FilterRows(session.window.rows, session.window.columns, criteria, &events).size(),
+    EXPECT_EQ(FilterRows(ListRows(session.window), session.window.columns, criteria, &events).size(),
               c.rows)
         << c.name;
   }
@@ -144,8 +145,8 @@ TEST(ShownColumns, HiddenColumnsLeaveCellsHeadersAndSort) {
   KeepShownColumns(window, {true, false, true});  // Command past the end stays
   ASSERT_EQ(window.columns.size(), 3u);
   EXPECT_EQ(window.columns[1].header, "Type");
-  EXPECT_EQ(window.rows.Cell(0, 1), "Midi Event");
-  EXPECT_EQ(window.rows.Cell(0, 2), "Note On");
+  EXPECT_EQ(ListRows(window).Cell(0, 1), "Midi Event");
+  EXPECT_EQ(ListRows(window).Cell(0, 2), "Note On");
   EXPECT_EQ(window.sort.key, 2u);
   KeepShownColumns(window, {true, true, false});
   EXPECT_FALSE(window.sort.sorted);

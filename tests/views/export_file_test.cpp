@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "support/test_support.h"
+#include "core/list_rows.h"
 #include "views/export_file.h"
 
 namespace veltrix {
@@ -34,7 +35,7 @@ Table Expected(const WindowModel& window) {
   Table table;
   table.emplace_back();
   for (const Column& column : window.columns) table.back().push_back(column.header);
-  for (size_t r = 0; r < window.rows.size(); ++r) table.push_back(window.rows.Row(r));
+  for (size_t r = 0; r < ListRows(window).size(); ++r) table.push_back(ListRows(window).Row(r));
   return table;
 }
 

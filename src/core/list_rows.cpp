@@ -1,0 +1,68 @@
+#include "core/list_rows.h"
+
+#include <optional>
+
+namespace veltrix {
+
+ListRows::ListRows(const RowTable& table)
+    : table_(&table), count_(table.size()), columns_(table.ColumnCount()) {}
+
+ListRows::ListRows(const WindowModel& window, const std::vector<uint32_t>* shown)
+    : table_(&window.rows), shown_(shown) {
+  if (window.rowMaker) {
+    events_ = &window.events;
+    maker_ = window.rowMaker.get();
+    count_ = window.events.size();
+    columns_ = maker_->ColumnCount();
+  } else {
+    count_ = window.rows.size();
+    columns_ = window.rows.ColumnCount();
+  }
+}
+
+const std::string_view* ListRows::Made(size_t tableRow, std::optional<size_t> column) const {
+  const EventRecord* record = events_->Of(tableRow);
+  made_.Clear();
+  madeRow_ = static_cast<size_t>(-1);
+  if (record == nullptr) return made_.Cells(columns_);
+  if (!column || maker_->MakeCell(*record, *column, made_)) {
+    if (!column) maker_->Make(*record, made_);
+    madeRow_ = tableRow;
+  }
+  return made_.Cells(columns_);
+}
+
+std::string_view ListRows::Cell(size_t row, size_t column) const {
+  const size_t tableRow = TableRow(row);
+  if (!maker_) return table_->Cell(tableRow, column);
+  if (column >= columns_) return {};
+  if (madeRow_ == tableRow) return made_.Cells(columns_)[column];
+  return Made(tableRow, column)[column];
+}
+
+void ListRows::CellsOf(size_t row, std::string_view* cells) const {
+  const size_t tableRow = TableRow(row);
+  if (!maker_) return table_->CellsOf(tableRow, cells);
+  const std::string_view* made = madeRow_ == tableRow ? made_.Cells(columns_) : Made(tableRow, {});
+  std::copy(made, made + columns_, cells);
+}
+
+std::vector<std::string> ListRows::Row(size_t row) const {
+  std::vector<std::string_view> cells(columns_);
+  CellsOf(row, cells.data());
+  return {cells.begin(), cells.end()};
+}
+
+RowTable ListRows::Kept() const {
+  RowTable kept;
+  kept.SetColumnCount(columns_);
+  kept.Reserve(size());
+  std::vector<std::string_view> cells(std::max<size_t>(columns_, 1));
+  for (size_t row = 0; row < size(); ++row) {
+    CellsOf(row, cells.data());
+    kept.AddRow(cells.data(), columns_);
+  }
+  return kept;
+}
+
+}  // namespace veltrix
