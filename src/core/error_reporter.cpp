@@ -44,6 +44,7 @@ std::optional<std::string> ErrorMessageText(int number, std::string_view descrip
 }
 
 void ErrorReporter::Report(const Failure& failure, std::string_view routine) const {
+  ++reported_;
   if (!sink_) return;
   auto message = ErrorMessageText(failure.number(), failure.description(), routine);
   sink_({failure.number(), std::string(routine), message.value_or(std::string())});

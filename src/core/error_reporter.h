@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -31,9 +32,12 @@ class ErrorReporter {
   // For failures that are not a Failure: memory and length errors are "Out of memory", any
   // other "Invalid procedure call or argument".
   void Report(const std::exception& error, std::string_view routine) const;
+  // The number of failures reported so far, shown or not.
+  size_t ReportCount() const { return reported_; }
 
  private:
   Sink sink_;
+  mutable size_t reported_ = 0;
 };
 
 // Runs `body`; a failure inside it is reported under `routine` and `fallback` is returned.

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <iterator>
+#include <stdexcept>
+
+#include "core/file_image.h"
 
 namespace veltrix {
 
@@ -20,9 +23,31 @@ MeasureState EventIndex::MeasureBefore(int32_t first) const {
   return after == measures_.begin() ? MeasureState{} : std::prev(after)->state;
 }
 
+void EventIndex::Records::Free::operator()(EventRecord* block) const noexcept {
+  FreeFileBytes(block);
+}
+
+void EventIndex::Records::AddBlock() {
+  // Only the records added are written: the block is not cleared first.
+  blocks_.emplace_back(
+      static_cast<EventRecord*>(AllocateFileBytes((kBlockMask + 1) * sizeof(EventRecord))));
+}
+
+EventIndex::Records::Records(const Records& other) {
+  for (size_t row = 0; row < other.size(); ++row) push_back(other[row]);
+}
+
+EventIndex::Records& EventIndex::Records::operator=(const Records& other) {
+  if (this != &other) *this = Records(other);
+  return *this;
+}
+
 void EventIndex::Permute(const std::vector<uint32_t>& order) {
-  std::deque<EventRecord> reordered;
-  for (uint32_t source : order) reordered.push_back(records_.at(source));
+  Records reordered;
+  for (uint32_t source : order) {
+    if (source >= records_.size()) throw std::out_of_range("EventIndex::Permute");
+    reordered.push_back(records_[source]);
+  }
   records_ = std::move(reordered);
 }
 

@@ -2,9 +2,10 @@
 
 #include <climits>
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace veltrix {
@@ -86,10 +87,45 @@ class EventIndex {
   void Permute(const std::vector<uint32_t>& order);
 
  private:
+  // The records in blocks of two megabytes that never move, so a growing index never holds
+  // its old and new copies at once, and a large one is taken in large pages (each first touch
+  // of a small page costs a fault).
+  class Records {
+   public:
+    Records() = default;
+    Records(Records&& other) noexcept
+        : blocks_(std::move(other.blocks_)), size_(std::exchange(other.size_, 0)) {}
+    Records& operator=(Records&& other) noexcept {
+      blocks_ = std::move(other.blocks_);
+      size_ = std::exchange(other.size_, 0);
+      return *this;
+    }
+    Records(const Records& other);
+    Records& operator=(const Records& other);
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const EventRecord& operator[](size_t row) const {
+      return blocks_[row >> kBlockShift].get()[row & kBlockMask];
+    }
+    void push_back(const EventRecord& record) {
+      if ((size_ & kBlockMask) == 0) AddBlock();
+      blocks_.back().get()[size_ & kBlockMask] = record;
+      ++size_;
+    }
+
+   private:
+    static constexpr size_t kBlockShift = 17;  // 131,072 records of 16 bytes: 2 MB
+    static constexpr size_t kBlockMask = (size_t{1} << kBlockShift) - 1;
+    struct Free {
+      void operator()(EventRecord* block) const noexcept;
+    };
+    void AddBlock();
+    std::vector<std::unique_ptr<EventRecord[], Free>> blocks_;
+    size_t size_ = 0;
+  };
+
   std::string view_;
-  // In blocks, so a growing index never holds its old and new copies at once: the window
-  // grows by the records alone.
-  std::deque<EventRecord> records_;
+  Records records_;
   std::vector<TempoChange> tempos_;
   std::vector<MeasureChange> measures_;
   int32_t latestTick_ = INT32_MIN;

@@ -16,16 +16,15 @@
 
 namespace veltrix {
 
-// The state the readers and decoders share: the file image with its one read position and
-// scratch values, the window they fill, the error sink and the code page for texts.
+// The state the readers and decoders share: the walk's cursor (the file image, its one read
+// position and the length of the event at it), the window they fill, the error sink and the
+// code page for texts. Readers return what they read; nothing here carries a result from
+// one reader to another.
 struct Session {
   FileImage image;
   int32_t ReadPos = 0;      // within a walk: the last byte already consumed
   int32_t EventLength = 0;  // body length of the current event, set by its decoder
-  int32_t TrackLength = 0;  // length field of the track chunk being walked
-  int32_t VarLenValue = 0;  // result of ReadVarLen
-  std::string MetaText;     // result of ReadMetaText, UTF-8
-  int16_t CasmRowCounter = 0;
+  int16_t CasmRowCounter = 0;  // the number of the Casm view's next row
 
   WindowModel window;
   ErrorReporter reporter;

@@ -15,13 +15,8 @@ int32_t Advance(int32_t position, int64_t by) {
   return CheckedInt32(int64_t{position} + by);
 }
 
-std::string SysexText(Session& session, bool texts) {
-  session.ReadPos = Advance(session.ReadPos, 1);
-  int32_t length = ReadVarLen(session);
-  const uint8_t* data = session.image.Span(int64_t{session.ReadPos} + 1, length);
-  session.EventLength = length;
-  session.ReadPos = Advance(session.ReadPos, length);
-  if (!texts) return {};
+// The text of a system-exclusive message's data bytes.
+std::string SysexText(Session& session, const uint8_t* data, int32_t length) {
   std::string hex = HexText(data, static_cast<size_t>(length));
   if (session.options().DecodeUniversal)
     if (auto text =
@@ -29,6 +24,35 @@ std::string SysexText(Session& session, bool texts) {
       return *text;
   if (!session.options().DecodeSysex) return hex;
   return GetSysex(hex, session.reporter);
+}
+
+// The most messages and the longest message a walk without texts remembers as quiet.
+constexpr size_t kQuietSysexKept = 4096;
+constexpr int32_t kQuietSysexLength = 64;
+
+std::string SysexText(Session& session, WalkState& state) {
+  session.ReadPos = Advance(session.ReadPos, 1);
+  int32_t length = ReadVarLen(session);
+  const uint8_t* data = session.image.Span(int64_t{session.ReadPos} + 1, length);
+  session.EventLength = length;
+  session.ReadPos = Advance(session.ReadPos, length);
+  if (!state.texts) {
+    if (!state.reports || !session.options().DecodeSysex) return {};
+    // Only the decoders behind the system-exclusive text report faults: a message whose
+    // text was made once without a report is not made again.
+    const bool kept = length <= kQuietSysexLength;
+    std::string bytes = kept ? std::string(reinterpret_cast<const char*>(data),
+                                           static_cast<size_t>(length))
+                             : std::string();
+    if (kept && state.quietSysex.contains(bytes)) return {};
+    const size_t reportsBefore = session.reporter.ReportCount();
+    std::string text = SysexText(session, data, length);
+    if (kept && session.reporter.ReportCount() == reportsBefore &&
+        state.quietSysex.size() < kQuietSysexKept)
+      state.quietSysex.insert(std::move(bytes));
+    return text;
+  }
+  return SysexText(session, data, length);
 }
 
 // An escape event (0xF7) carries a length like a system-exclusive event; it is stepped over
@@ -81,7 +105,7 @@ void DecodeEvent(Session& session, WalkState& state, WalkedEvent& event) {
     session.ReadPos = Advance(session.ReadPos, int64_t{2} + session.EventLength);
   } else if (status == 0xF0) {
     event.type = kTypeSysex;
-    event.command = SysexText(session, state.texts || state.reports);
+    event.command = SysexText(session, state);
   } else {
     event.type = kTypeMidiEvent;
     event.channel = (status % 16) + 1;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 #include "core/session.h"
 #include "midi/meta_events.h"
@@ -24,6 +25,9 @@ struct WalkState {
   // Without texts: the texts whose making can report a fault (system-exclusive texts, a
   // channel event cut by the end of the file) are still made, so the reports come the same.
   bool reports = false;
+  // Without texts: system-exclusive messages whose text was made without a report. Making a
+  // text depends on the message's bytes alone, so a message met again is stepped over.
+  std::unordered_set<std::string> quietSysex;
 };
 
 // One event as the walk read it.

@@ -57,9 +57,8 @@ uint8_t DataByte(const Session& session, int index) {
 }
 
 std::string TextEvent(Session& session, std::string_view label) {
-  ReadMetaText(session);
   std::string text(label);
-  text.append(session.MetaText);
+  text.append(ReadMetaText(session));
   return text;
 }
 

@@ -43,8 +43,8 @@ void LayOutColumns(WindowModel& window) {
 void Walk(Session& session, RowSink& rows) {
   WindowModel& window = session.window;
   session.ReadPos = static_cast<int32_t>(kFirstEventOffset - 1);
-  session.TrackLength = FirstTrackLength(session.image);
-  window.progressMax = int64_t{session.TrackLength} + 100;
+  const int32_t trackLength = FirstTrackLength(session.image);
+  window.progressMax = int64_t{trackLength} + 100;
   window.listVisible = false;
   window.events.Start("Midi");
 
@@ -56,9 +56,9 @@ void Walk(Session& session, RowSink& rows) {
   size_t positionLength = 0;
   char id[24], delay[24], channel[24];
   int64_t progressSteps = 0;
-  const int64_t walkEnd = int64_t{session.TrackLength} + kFirstTrackLengthOffset;
+  const int64_t walkEnd = int64_t{trackLength} + kFirstTrackLengthOffset;
   while (session.ReadPos < walkEnd) {
-    if (session.ReadPos / kProgressStep > progressSteps && session.TrackLength > kProgressStep) {
+    if (session.ReadPos / kProgressStep > progressSteps && trackLength > kProgressStep) {
       ++progressSteps;
       window.SetProgress(session.ReadPos);
     }
@@ -143,7 +143,7 @@ void FillLabels(Session& session) {
       "Ticks/Qtr Note: " + SignedNumberText(CheckedInt16(image.BigEndian16(kDivisionOffset)));
   window.lblTracklength = "File length:  " + PlainNumberText(image.FileLength());
   window.lblFilename = FileNamePart(window.fileName);
-  const int64_t walkEnd = int64_t{session.TrackLength} + kFirstTrackLengthOffset;
+  const int64_t walkEnd = int64_t{FirstTrackLength(image)} + kFirstTrackLengthOffset;
   if (int64_t{session.ReadPos} != walkEnd + 1)
     window.lblWarning = "Tracklength should be: " +
                         SignedNumberText(int64_t{session.ReadPos} - (kFirstTrackLengthOffset + 1));

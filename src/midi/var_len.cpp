@@ -10,8 +10,7 @@ int32_t ReadVarLen(Session& session) {
     session.ReadPos = CheckedInt32(int64_t{session.ReadPos} + 1);
     byte = session.image.at(session.ReadPos);
   }
-  session.VarLenValue = CheckedInt32(value + byte);
-  return session.VarLenValue;
+  return CheckedInt32(value + byte);
 }
 
 void ReadMetaLength(Session& session) {
@@ -24,10 +23,10 @@ void ReadMetaLength(Session& session) {
   session.EventLength = length;
 }
 
-void ReadMetaText(Session& session) {
+std::string ReadMetaText(Session& session) {
   ReadMetaLength(session);
   const uint8_t* text = session.image.Span(int64_t{session.ReadPos} + 3, session.EventLength);
-  session.MetaText = session.codePage.ToUtf8(std::string_view(
+  return session.codePage.ToUtf8(std::string_view(
       reinterpret_cast<const char*>(text), static_cast<size_t>(session.EventLength)));
 }
 

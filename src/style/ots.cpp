@@ -31,7 +31,6 @@ class OtsWalk {
       if (!session_.image.HasTagAt(position, "MTrk")) break;
       otsNumber_ = CheckedInt16(int32_t{otsNumber_} + 1);
       const uint32_t trackLength = session_.image.BigEndian32(position + 4);
-      session_.TrackLength = static_cast<int32_t>(trackLength);
       lastLength = trackLength;
       const int64_t firstEvent = position + 8;
       window_.progressMax = firstEvent + trackLength + 100;

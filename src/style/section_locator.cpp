@@ -67,13 +67,11 @@ std::optional<OtsSection> LocateOts(Session& session) {
   const FileImage& image = session.image;
   const std::optional<int64_t> trackLength = TrackLengthField(image);
   if (!trackLength) return std::nullopt;
-  session.TrackLength = static_cast<int32_t>(*trackLength);
   if (*trackLength + kRoomBehindCasm > image.UpperIndex()) return std::nullopt;
 
   const TagSearch casm =
       FindTag(image, "CASM", *trackLength + kCasmSearchStart, kNoLimit, kRoomAfterCasmTag);
   if (casm.outcome != Search::Found) return std::nullopt;
-  session.TrackLength = static_cast<int32_t>(image.BigEndian32(casm.at + 4));
   const int64_t behindCasm = BehindChunk(image, casm.at);
   if (behindCasm + kRoomBehindCasm > image.UpperIndex()) return std::nullopt;
 
@@ -81,7 +79,6 @@ std::optional<OtsSection> LocateOts(Session& session) {
       FindTag(image, "OTS", behindCasm, behindCasm + kOtsSearchWindow, kRoomAfterTag);
   if (ots.outcome != Search::Found) return std::nullopt;
   const uint32_t otsLength = image.BigEndian32(ots.at + 4);
-  session.TrackLength = static_cast<int32_t>(otsLength);
   return OtsSection{ots.at + 8, ots.at + 8 + otsLength, otsLength};
 }
 
