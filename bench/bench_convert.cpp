@@ -69,7 +69,7 @@ void BM_ListConvertedFile(benchmark::State& state) {
     session.image = veltrix::LoadFileImage(files.converted());
     session.window.fileName = files.converted();
     veltrix::getMidiList(session);
-    benchmark::DoNotOptimize(session.window.rows.size());
+    benchmark::DoNotOptimize(session.window.RowCount());
   }
   state.SetItemsProcessed(state.iterations() * kEvents);
 }

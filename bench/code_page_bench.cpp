@@ -32,7 +32,7 @@ void BM_ListTextsThroughCodePage(benchmark::State& state) {
     session.image = veltrix::FileImage(TextHeavyFile());
     session.window.fileName = "texts.mid";
     veltrix::getMidiList(session);
-    benchmark::DoNotOptimize(session.window.rows.size());
+    benchmark::DoNotOptimize(session.window.RowCount());
   }
   state.SetLabel(name);
   state.SetItemsProcessed(state.iterations() * 100000);

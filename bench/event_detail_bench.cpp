@@ -26,7 +26,7 @@ veltrix::Session& ListedSession(bool sorted) {
 // Row k of the listing, k spread over the whole list; arg 1 lists it sorted by Command first.
 void BM_DescribeEvent(benchmark::State& state) {
   const veltrix::Session& session = ListedSession(state.range(0) != 0);
-  const size_t rows = session.window.rows.size();
+  const size_t rows = session.window.RowCount();
   size_t row = 0;
   for (auto _ : state) {
     auto detail = veltrix::DescribeEvent(session, row);

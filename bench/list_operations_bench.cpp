@@ -1,27 +1,49 @@
-// Sorting, searching and copying a listing of a million rows.
+// Sorting, searching, filtering and copying a listing whose rows are made when shown: a million
+// events, or VELTRIX_BENCH_EVENTS of them (e.g. 10000000).
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <vector>
+
+#include "core/list_rows.h"
 #include "core/list_sort.h"
+#include "midi/midi_list.h"
 #include "tools/large_file.h"
 #include "views/clipboard_text.h"
 #include "views/list_search.h"
+#include "views/row_filter.h"
 
 namespace {
 
-const veltrix::WindowModel& Listed() {
-  return veltrix::bench::ListedMillionEventWindow();
+struct Listed {
+  veltrix::Session session;
+};
+
+const Listed& Listing() {
+  static const Listed* listed = [] {
+    auto* made = new Listed;
+    const char* events = std::getenv("VELTRIX_BENCH_EVENTS");
+    veltrix::bench::LoadGenerated(
+        made->session, veltrix::bench::LargeFormat0File(events ? std::atoi(events) : 1000000));
+    veltrix::getMidiList(made->session);
+    return made;
+  }();
+  return *listed;
 }
 
 void SortBy(benchmark::State& state, size_t column) {
   for (auto _ : state) {
     state.PauseTiming();
-    veltrix::WindowModel window = Listed();
+    veltrix::WindowModel window = Listing().session.window;
     state.ResumeTiming();
     veltrix::SortByColumnClick(window, column);  // the first click sorts ascending
-    benchmark::DoNotOptimize(window.rows.size());
+    benchmark::DoNotOptimize(window.RowCount());
   }
 }
 
+void BM_SortById(benchmark::State& state) {
+  SortBy(state, 0);
+}
 void BM_SortByDelay(benchmark::State& state) {
   SortBy(state, 1);
 }
@@ -29,25 +51,58 @@ void BM_SortByCommand(benchmark::State& state) {
   SortBy(state, 5);
 }
 
-void BM_PartialSearchWithoutHit(benchmark::State& state) {
-  const auto& window = Listed();
+// Find's first hit a screen down, and a search through every row without one.
+void BM_FindFirstHit(benchmark::State& state) {
+  const veltrix::ListRows rows(Listing().session.window);
+  for (auto _ : state) benchmark::DoNotOptimize(veltrix::FindRowContaining(rows, "Pitch", 1));
+}
+void BM_FindWithoutHit(benchmark::State& state) {
+  const veltrix::ListRows rows(Listing().session.window);
   for (auto _ : state)
-    benchmark::DoNotOptimize(veltrix::FindRowContaining(window.rows, "no such text", 1));
+    benchmark::DoNotOptimize(veltrix::FindRowContaining(rows, "no such text", 1));
 }
 
-void BM_CopyAllRows(benchmark::State& state) {
-  const auto& window = Listed();
+// The filter bar: note-on and control-change events on channels 1 and 10, then a text.
+void BM_FilterKindsAndChannels(benchmark::State& state) {
+  const veltrix::Session& session = Listing().session;
+  veltrix::RowFilterCriteria criteria;
+  criteria.events.AddKind(veltrix::EventKind::kNoteOn);
+  criteria.events.AddKind(veltrix::EventKind::kControlChange);
+  criteria.events.channels = 1u | 1u << 9;
+  const veltrix::RowEvents events{session.window.events, session.image.bytes()};
+  for (auto _ : state)
+    benchmark::DoNotOptimize(veltrix::FilterRows(veltrix::ListRows(session.window),
+                                                 session.window.columns, criteria, &events));
+}
+void BM_FilterText(benchmark::State& state) {
+  const veltrix::Session& session = Listing().session;
+  veltrix::RowFilterCriteria criteria;
+  criteria.text = "velocity: 100";
+  for (auto _ : state)
+    benchmark::DoNotOptimize(veltrix::FilterRows(veltrix::ListRows(session.window),
+                                                 session.window.columns, criteria));
+}
+
+// Copy of 10,000 selected rows in the middle of the list.
+void BM_CopyTenThousandRows(benchmark::State& state) {
+  const veltrix::WindowModel& window = Listing().session.window;
+  std::vector<bool> selected(window.RowCount() / 2 + 10000, false);
+  for (size_t row = window.RowCount() / 2; row < selected.size(); ++row) selected[row] = true;
   for (auto _ : state) {
     int32_t last = -1, copied = 0;
-    std::string text = veltrix::ListCopyText(window, {}, true, 1, last, true, copied);
+    std::string text = veltrix::ListCopyText(window, selected, true, 1, last, false, copied);
     benchmark::DoNotOptimize(text.data());
   }
 }
 
+BENCHMARK(BM_SortById)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SortByDelay)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SortByCommand)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_PartialSearchWithoutHit)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CopyAllRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindFirstHit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindWithoutHit)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FilterKindsAndChannels)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FilterText)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_CopyTenThousandRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

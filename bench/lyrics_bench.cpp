@@ -35,7 +35,7 @@ void BM_WindowListing(benchmark::State& state) {
     veltrix::Session session;
     veltrix::bench::LoadGenerated(session, bytes);
     veltrix::ListMidiView(session);
-    benchmark::DoNotOptimize(session.window.rows.size());
+    benchmark::DoNotOptimize(session.window.RowCount());
   }
 }
 BENCHMARK(BM_WindowListing)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(3);

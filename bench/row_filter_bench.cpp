@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/list_rows.h"
 #include "midi/midi_list.h"
 #include "tools/large_file.h"
 #include "views/row_filter.h"
@@ -17,7 +18,7 @@ const veltrix::WindowModel& Listed() {
 void Filter(benchmark::State& state, const veltrix::RowFilterCriteria& criteria) {
   const auto& window = Listed();
   for (auto _ : state) {
-    auto shown = veltrix::FilterRows(window.rows, window.columns, criteria);
+    auto shown = veltrix::FilterRows(veltrix::ListRows(window), window.columns, criteria);
     benchmark::DoNotOptimize(shown.data());
   }
 }
@@ -48,10 +49,10 @@ void FilterEvents(benchmark::State& state, const veltrix::RowFilterCriteria& cri
   const veltrix::RowEvents events{session.window.events, session.image.bytes()};
   for (auto _ : state) {
     auto shown =
-        veltrix::FilterRows(session.window.rows, session.window.columns, criteria, &events);
+        veltrix::FilterRows(veltrix::ListRows(session.window), session.window.columns, criteria, &events);
     benchmark::DoNotOptimize(shown.data());
   }
-  state.counters["rows"] = static_cast<double>(session.window.rows.size());
+  state.counters["rows"] = static_cast<double>(session.window.RowCount());
 }
 
 // Note On and Control Change on channels 1 and 10.

@@ -53,7 +53,7 @@ void BM_WindowListingWithTime(benchmark::State& state) {
     veltrix::bench::LoadGenerated(session, bytes);
     session.window.options.TimeColumn = state.range(1) == 1;
     veltrix::ListMidiView(session);
-    benchmark::DoNotOptimize(session.window.rows.size());
+    benchmark::DoNotOptimize(session.window.RowCount());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -75,9 +75,9 @@ void BM_SortMillionRowsByTime(benchmark::State& state) {
     veltrix::SortByColumnClick(session.window, session.window.columns.size() - 1);
     state.ResumeTiming();
     veltrix::SortByColumnClick(session.window, time);
-    benchmark::DoNotOptimize(session.window.rows.size());
+    benchmark::DoNotOptimize(session.window.RowCount());
   }
-  state.SetItemsProcessed(state.iterations() * session.window.rows.size());
+  state.SetItemsProcessed(state.iterations() * session.window.RowCount());
 }
 BENCHMARK(BM_SortMillionRowsByTime)->Unit(benchmark::kMillisecond)->MinTime(3);
 

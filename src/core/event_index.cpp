@@ -27,10 +27,27 @@ void EventIndex::Records::Free::operator()(EventRecord* block) const noexcept {
   FreeFileBytes(block);
 }
 
-void EventIndex::Records::AddBlock() {
-  // Only the records added are written: the block is not cleared first.
-  blocks_.emplace_back(
-      static_cast<EventRecord*>(AllocateFileBytes((kBlockMask + 1) * sizeof(EventRecord))));
+void EventIndex::Records::AddRoom() {
+  constexpr size_t kBlock = kBlockMask + 1;
+  constexpr size_t kFirstRoom = 256;
+  // Only the records added are written: a block is not cleared first.
+  auto allocate = [](size_t records) {
+    return std::unique_ptr<EventRecord[], Free>(
+        static_cast<EventRecord*>(AllocateFileBytes(records * sizeof(EventRecord))));
+  };
+  if (capacity_ < kBlock) {
+    const size_t room = capacity_ == 0 ? kFirstRoom : std::min(2 * capacity_, kBlock);
+    auto first = allocate(room);
+    if (size_ > 0) std::copy(blocks_[0].get(), blocks_[0].get() + size_, first.get());
+    if (blocks_.empty())
+      blocks_.push_back(std::move(first));
+    else
+      blocks_[0] = std::move(first);
+    capacity_ = room;
+    return;
+  }
+  blocks_.push_back(allocate(kBlock));
+  capacity_ += kBlock;
 }
 
 EventIndex::Records::Records(const Records& other) {

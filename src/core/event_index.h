@@ -94,10 +94,13 @@ class EventIndex {
    public:
     Records() = default;
     Records(Records&& other) noexcept
-        : blocks_(std::move(other.blocks_)), size_(std::exchange(other.size_, 0)) {}
+        : blocks_(std::move(other.blocks_)),
+          size_(std::exchange(other.size_, 0)),
+          capacity_(std::exchange(other.capacity_, 0)) {}
     Records& operator=(Records&& other) noexcept {
       blocks_ = std::move(other.blocks_);
       size_ = std::exchange(other.size_, 0);
+      capacity_ = std::exchange(other.capacity_, 0);
       return *this;
     }
     Records(const Records& other);
@@ -108,7 +111,7 @@ class EventIndex {
       return blocks_[row >> kBlockShift].get()[row & kBlockMask];
     }
     void push_back(const EventRecord& record) {
-      if ((size_ & kBlockMask) == 0) AddBlock();
+      if (size_ == capacity_) AddRoom();
       blocks_.back().get()[size_ & kBlockMask] = record;
       ++size_;
     }
@@ -119,9 +122,12 @@ class EventIndex {
     struct Free {
       void operator()(EventRecord* block) const noexcept;
     };
-    void AddBlock();
+    // A new block, or a larger first block while the index is small: a short file's index
+    // takes no two megabytes.
+    void AddRoom();
     std::vector<std::unique_ptr<EventRecord[], Free>> blocks_;
     size_t size_ = 0;
+    size_t capacity_ = 0;  // the records the blocks have room for
   };
 
   std::string view_;

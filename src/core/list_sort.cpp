@@ -189,7 +189,18 @@ void ApplyListSort(WindowModel& window) {
       if (x.valid != y.valid) return !x.valid;
       return x.valid && x.value < y.value;
     };
-    if (descending)
+    // A list often stands in the column's order already (the IDs of a listing in the walk's
+    // order): it then stays as it is, or is turned round when every key differs.
+    bool inOrder = true;
+    bool keysDiffer = true;
+    for (uint32_t r = 1; r < rows && inOrder; ++r) {
+      inOrder = !less(r, r - 1);
+      keysDiffer = keysDiffer && less(r - 1, r);
+    }
+    if (inOrder && !descending) return;
+    if (inOrder && keysDiffer)
+      std::reverse(order.begin(), order.end());
+    else if (descending)
       std::stable_sort(order.begin(), order.end(),
                        [&](uint32_t a, uint32_t b) { return less(b, a); });
     else

@@ -33,6 +33,23 @@ TEST(ListSort, NumbersSortByValueWithNonNumbersFirstWhenAscending) {
             (std::vector<std::string>{"12", "000009", "3", "0", "-5", "-10", "", "x"}));
 }
 
+// A list already in the column's order: ascending it stays; descending it turns round, but
+// rows of equal keys still keep their order.
+TEST(ListSort, AListInTheColumnsOrderAlready) {
+  WindowModel distinct = Window({"1", "2", "3"}, {"a", "b", "c"});
+  distinct.sort.order = 0;  // the next click sorts descending
+  SortByColumnClick(distinct, 0);
+  EXPECT_EQ(Column(distinct, 1), (std::vector<std::string>{"c", "b", "a"}));
+  SortByColumnClick(distinct, 0);
+  EXPECT_EQ(Column(distinct, 1), (std::vector<std::string>{"a", "b", "c"}));
+
+  WindowModel tied = Window({"1", "2", "2", "3"}, {"a", "b", "c", "d"});
+  SortByColumnClick(tied, 0);  // ascending: as it was
+  EXPECT_EQ(Column(tied, 1), (std::vector<std::string>{"a", "b", "c", "d"}));
+  SortByColumnClick(tied, 0);  // descending
+  EXPECT_EQ(Column(tied, 1), (std::vector<std::string>{"d", "b", "c", "a"}));
+}
+
 TEST(ListSort, DirectionAlternatesAcrossColumnsAndTextIgnoresCase) {
   WindowModel window = Window({"1", "2", "3", "4"}, {"note", "Meta", "apple", "Note"});
   SortByColumnClick(window, 1);  // ascending

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "core/event_index.h"
+
+namespace veltrix {
+namespace {
+
+// An index past the records of one block (131,072 records): copies and moves keep every
+// record, a moved-from index is empty, and a permutation reorders them.
+TEST(EventIndex, KeepsRecordsOverManyBlocksThroughCopiesMovesAndPermutations) {
+  constexpr int32_t kRecords = 300000;
+  EventIndex index;
+  index.Start("Midi");
+  for (int32_t n = 0; n < kRecords; ++n) index.Add({n * 3, n * 3 + 2, n, 0x90, 0, 0});
+  EventIndex copy = index;
+  EventIndex moved = std::move(index);
+  EXPECT_EQ(index.size(), 0u);  // NOLINT(bugprone-use-after-move): moved-from is empty
+  EXPECT_EQ(index.Of(0), nullptr);
+  ASSERT_EQ(copy.size(), static_cast<size_t>(kRecords));
+  ASSERT_EQ(moved.size(), static_cast<size_t>(kRecords));
+  for (int32_t n : {0, 131071, 131072, kRecords - 1}) {
+    EXPECT_EQ(copy.Of(n)->first, n * 3);
+    EXPECT_EQ(moved.Of(n)->last, n * 3 + 2);
+  }
+  EXPECT_EQ(moved.Of(kRecords), nullptr);
+  EXPECT_EQ(*moved.LatestTick(), kRecords - 1);
+
+  std::vector<uint32_t> reversed(kRecords);
+  for (uint32_t n = 0; n < reversed.size(); ++n) reversed[n] = kRecords - 1 - n;
+  moved.Permute(reversed);
+  EXPECT_EQ(moved.Of(0)->tick, kRecords - 1);
+  EXPECT_EQ(moved.Of(kRecords - 1)->tick, 0);
+  EXPECT_THROW(moved.Permute({static_cast<uint32_t>(kRecords)}), std::out_of_range);
+}
+
+// The measure state of an event is the one in force before it: a time signature's own row
+// still shows the grid of before.
+TEST(EventIndex, MeasureBeforeAnEventIsTheLastChangeBeforeIt) {
+  EventIndex index;
+  index.Start("Midi");
+  const MeasureState fourFour{1920, 480, 4};
+  const MeasureState threeFour{1440, 480, 4};
+  index.AddMeasureChange(10, fourFour);
+  index.AddMeasureChange(50, threeFour);
+  EXPECT_EQ(index.MeasureBefore(5), MeasureState{});
+  EXPECT_EQ(index.MeasureBefore(10), MeasureState{});
+  EXPECT_EQ(index.MeasureBefore(11), fourFour);
+  EXPECT_EQ(index.MeasureBefore(50), fourFour);
+  EXPECT_EQ(index.MeasureBefore(51), threeFour);
+  index.Start("Midi");
+  EXPECT_EQ(index.MeasureBefore(51), MeasureState{});
+}
+
+}  // namespace
+}  // namespace veltrix
