@@ -97,71 +97,90 @@ size_t WriteNoteName(char* out, int note) {
   return 3 + FormatDecimal(out + 3, note / 12);
 }
 
-// Appends `text` padded with blanks on the left (right = false: on the right) to `width`.
-void AppendPadded(std::string& out, std::string_view text, size_t width, bool right) {
-  if (!right) out.append(text);
-  if (text.size() < width) out.append(width - text.size(), ' ');
-  if (right) out.append(text);
-}
+// Writes the event's text into a buffer on the stack and appends it in one piece: the walk
+// makes one such text for most events of a file.
+class TextBuilder {
+ public:
+  void Add(std::string_view text) {
+    text.copy(text_ + size_, text.size());
+    size_ += text.size();
+  }
+  // `text` padded with blanks on the left (right = false: on the right) to `width`.
+  void AddPadded(std::string_view text, size_t width, bool right) {
+    if (!right) Add(text);
+    for (size_t pad = text.size(); pad < width; ++pad) text_[size_++] = ' ';
+    if (right) Add(text);
+  }
+  // SignedNumberText of a byte value padded on the left to three characters: " 100", "  5".
+  void AddFmt3(int value) {
+    char digits[24];
+    digits[0] = ' ';
+    const size_t length = 1 + FormatDecimal(digits + 1, value);
+    AddPadded(std::string_view(digits, length), 3, true);
+  }
+  void AddSigned(int value) {
+    text_[size_++] = ' ';
+    size_ += FormatDecimal(text_ + size_, value);
+  }
+  void AddNoteName(int note, size_t width, bool right) {
+    char name[24];
+    AddPadded(std::string_view(name, WriteNoteName(name, note)), width, right);
+  }
+  std::string_view text() const { return {text_, size_}; }
 
-// SignedNumberText of a byte value padded on the left to three characters: " 100", "  5".
-void AppendFmt3(std::string& out, int value) {
-  char digits[24];
-  digits[0] = ' ';
-  size_t length = 1 + FormatDecimal(digits + 1, value);
-  AppendPadded(out, std::string_view(digits, length), 3, true);
-}
-
-void AppendSigned(std::string& out, int value) {
-  char digits[24];
-  digits[0] = ' ';
-  out.append(digits, 1 + FormatDecimal(digits + 1, value));
-}
+ private:
+  // The longest text, a control change with the longest controller name, is 51 characters.
+  char text_[96];
+  size_t size_ = 0;
+};
 
 void AppendChannelEventText(Session& session, int kind, std::string& text) {
   // Only the bytes the event has are read: a one-byte event at the end of the file is whole.
   int dataBytes = kDataBytesByKind[kind];
   uint8_t d1 = dataBytes >= 1 ? session.image.at(int64_t{session.ReadPos} + 1) : 0;
   uint8_t d2 = dataBytes >= 2 ? session.image.at(int64_t{session.ReadPos} + 2) : 0;
-  char note[24];
+  TextBuilder out;
   switch (kind) {
     case 9:
-      text.append("Note On    ");
-      AppendPadded(text, std::string_view(note, WriteNoteName(note, d1)), 4, false);
-      text.append("    velocity:");
-      AppendFmt3(text, d2);
+      out.Add("Note On    ");
+      out.AddNoteName(d1, 4, false);
+      out.Add("    velocity:");
+      out.AddFmt3(d2);
       break;
     case 8:
-      text.append("Note Off    ");
-      AppendPadded(text, std::string_view(note, WriteNoteName(note, d1)), 4, true);
+      out.Add("Note Off    ");
+      out.AddNoteName(d1, 4, true);
       break;
     case 10:
-      text.append("Key After Touch   note:");
-      AppendFmt3(text, d1);
-      text.append("    velocity:");
-      AppendFmt3(text, d2);
+      out.Add("Key After Touch   note:");
+      out.AddFmt3(d1);
+      out.Add("    velocity:");
+      out.AddFmt3(d2);
       break;
     case 11:
-      text.append("Control Change  ").append(kControllerLookup[d1]).append(" Value:");
-      AppendSigned(text, d2);
+      out.Add("Control Change  ");
+      out.Add(kControllerLookup[d1]);
+      out.Add(" Value:");
+      out.AddSigned(d2);
       break;
     case 12:
-      text.append("Program Change: ");
-      AppendSigned(text, d1);
+      out.Add("Program Change: ");
+      out.AddSigned(d1);
       break;
     case 13:
-      text.append("Channel After Touch  Value: ");
-      AppendSigned(text, d1);
+      out.Add("Channel After Touch  Value: ");
+      out.AddSigned(d1);
       break;
     case 14:
-      text.append("PitchWh Change   LSB Value: ");
-      AppendSigned(text, d1);
-      text.append("   MSB value: ");
-      AppendSigned(text, d2);
+      out.Add("PitchWh Change   LSB Value: ");
+      out.AddSigned(d1);
+      out.Add("   MSB value: ");
+      out.AddSigned(d2);
       break;
     default:
       break;
   }
+  text.append(out.text());
 }
 
 }  // namespace

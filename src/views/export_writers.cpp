@@ -20,16 +20,15 @@ constexpr std::array<bool, 256> MakeTsvSpecials() {
 }
 constexpr auto kTsvSpecial = MakeTsvSpecials();
 
-// True when one of the eight bytes of `word` is TAB, LF, CR or backslash.
+// True when one of the eight bytes of `word` may be TAB, LF, CR or backslash: it is a
+// backslash or a control character below 0x20. The other control characters are rare in
+// cells and are only sent to the exact byte-by-byte escape, which copies them as they are.
 bool HasTsvSpecial(uint64_t word) {
   constexpr uint64_t kOnes = 0x0101010101010101ULL;
   constexpr uint64_t kHighs = 0x8080808080808080ULL;
-  auto hasByte = [](uint64_t x, uint64_t c) {
-    uint64_t y = x ^ (kOnes * c);
-    return (y - kOnes) & ~y & kHighs;
-  };
-  return (hasByte(word, '\t') | hasByte(word, '\n') | hasByte(word, '\r') | hasByte(word, '\\')) !=
-         0;
+  const uint64_t belowBlank = (word - kOnes * 0x20) & ~word & kHighs;
+  const uint64_t backslash = word ^ (kOnes * '\\');
+  return (belowBlank | ((backslash - kOnes) & ~backslash & kHighs)) != 0;
 }
 
 uint64_t LoadWord(const char* in) {
