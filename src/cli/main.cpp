@@ -1,11 +1,8 @@
-#include <unistd.h>
-
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "cli/background_writer.h"
 #include "cli/batch_lister.h"
 #include "cli/check_command.h"
 #include "cli/lister.h"
@@ -25,13 +22,7 @@ void WriteError(std::string_view text) {
 }
 
 int ListOneFile(const veltrix::ListerOptions& options) {
-  // The listing is written on a second thread while it is made; it is all out before
-  // anything goes to standard error.
-  std::fflush(stdout);
-  veltrix::BackgroundWriter out(STDOUT_FILENO);
-  veltrix::ListerResult result =
-      veltrix::RunLister(options, [&](std::string_view text) { out.Write(text); });
-  out.Finish();
+  veltrix::ListerResult result = veltrix::RunLister(options, WriteOut);
   if (!result.encodingNote.empty())
     std::fprintf(stderr, "%s: %s\n", options.file.c_str(), result.encodingNote.c_str());
   if (options.format != "json")

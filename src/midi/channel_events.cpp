@@ -1,6 +1,7 @@
 #include "midi/channel_events.h"
 
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "core/number_text.h"
@@ -101,9 +102,15 @@ size_t WriteNoteName(char* out, int note) {
 // makes one such text for most events of a file.
 class TextBuilder {
  public:
+  // A literal is copied with its length known when compiled: no call per piece.
+  template <size_t kSize>
+  void Add(const char (&literal)[kSize]) {
+    std::memcpy(text_ + size_, literal, kSize - 1);
+    size_ += kSize - 1;
+  }
+  // Names and numbers are a few characters long.
   void Add(std::string_view text) {
-    text.copy(text_ + size_, text.size());
-    size_ += text.size();
+    for (char c : text) text_[size_++] = c;
   }
   // `text` padded with blanks on the left (right = false: on the right) to `width`.
   void AddPadded(std::string_view text, size_t width, bool right) {
