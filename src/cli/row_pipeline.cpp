@@ -7,18 +7,23 @@
 
 namespace veltrix {
 
-// A row in a block: its cell count, the size of each cell, then the cells' bytes.
+// A row in a block: its cell count, the size of each cell, then the cells' bytes. Sizes take
+// four bytes; a row too large for them is written on the calling thread.
 namespace {
 
+constexpr size_t kSizeBytes = sizeof(uint32_t);
+constexpr size_t kLargestRow = UINT32_MAX;
+
 char* PutSize(char* out, size_t size) {
-  std::memcpy(out, &size, sizeof size);
-  return out + sizeof size;
+  const auto value = static_cast<uint32_t>(size);
+  std::memcpy(out, &value, kSizeBytes);
+  return out + kSizeBytes;
 }
 
 size_t GetSize(const char*& in) {
-  size_t size;
-  std::memcpy(&size, in, sizeof size);
-  in += sizeof size;
+  uint32_t size;
+  std::memcpy(&size, in, kSizeBytes);
+  in += kSizeBytes;
   return size;
 }
 
@@ -67,26 +72,47 @@ RowPipeline::~RowPipeline() {
 }
 
 void RowPipeline::Row(const std::string_view* cells, size_t count) {
-  size_t bound = sizeof(size_t) * (count + 1);
+  size_t bound = kSizeBytes * (count + 1);
   for (size_t c = 0; c < count; ++c) bound += cells[c].size();
+  if (bound > kLargestRow) return WriteHere(cells, count);
   char* sizes = PutSize(Room(bound), count);
-  char* bytes = sizes + sizeof(size_t) * count;
-  for (size_t c = 0; c < count; ++c) bytes = PutCell(sizes + sizeof(size_t) * c, bytes, cells[c]);
+  char* bytes = sizes + kSizeBytes * count;
+  for (size_t c = 0; c < count; ++c) bytes = PutCell(sizes + kSizeBytes * c, bytes, cells[c]);
   blocks_[filling_].used += bound;
 }
 
 void RowPipeline::RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
                                    std::string_view plain) {
   place = std::min(place, count);
-  size_t bound = sizeof(size_t) * (count + 2) + plain.size();
+  size_t bound = kSizeBytes * (count + 2) + plain.size();
   for (size_t c = 0; c < count; ++c) bound += cells[c].size();
+  if (bound > kLargestRow) {
+    std::vector<std::string_view> row(cells, cells + count);
+    row.insert(row.begin() + static_cast<std::ptrdiff_t>(place), plain);
+    return WriteHere(row.data(), row.size());
+  }
   char* sizes = PutSize(Room(bound), count + 1);
-  char* bytes = sizes + sizeof(size_t) * (count + 1);
+  char* bytes = sizes + kSizeBytes * (count + 1);
   for (size_t c = 0, to = 0; c <= count; ++c, ++to) {
-    if (c == place) bytes = PutCell(sizes + sizeof(size_t) * to++, bytes, plain);
-    if (c < count) bytes = PutCell(sizes + sizeof(size_t) * to, bytes, cells[c]);
+    if (c == place) bytes = PutCell(sizes + kSizeBytes * to++, bytes, plain);
+    if (c < count) bytes = PutCell(sizes + kSizeBytes * to, bytes, cells[c]);
   }
   blocks_[filling_].used += bound;
+}
+
+void RowPipeline::WriteHere(const std::string_view* cells, size_t count) {
+  HandOn();
+  if (thread_.joinable()) {
+    bool failed;
+    {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [this] { return written_ == handed_ || failure_; });
+      failed = failure_ != nullptr;
+    }
+    if (failed) return ThrowFailure();
+  }
+  // Every row before this one is written and the thread waits: the writer is this thread's.
+  write_(cells, count);
 }
 
 char* RowPipeline::Room(size_t bound) {
@@ -159,7 +185,7 @@ void RowPipeline::WriteBlock(const Block& block) {
   while (in < end) {
     const size_t count = GetSize(in);
     if (cells_.size() < count) cells_.resize(count);
-    const char* bytes = in + sizeof(size_t) * count;
+    const char* bytes = in + kSizeBytes * count;
     for (size_t c = 0; c < count; ++c) {
       const size_t size = GetSize(in);
       cells_[c] = std::string_view(bytes, size);

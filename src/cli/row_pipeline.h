@@ -23,7 +23,7 @@ namespace veltrix {
 class RowPipeline {
  public:
   using RowWriter = std::function<void(const std::string_view* cells, size_t count)>;
-  static constexpr size_t kDefaultBlockSize = size_t{128} << 10;
+  static constexpr size_t kDefaultBlockSize = size_t{256} << 10;
 
   explicit RowPipeline(RowWriter write, size_t blockSize = kDefaultBlockSize);
   ~RowPipeline();
@@ -48,6 +48,8 @@ class RowPipeline {
 
   char* Room(size_t bound);
   void HandOn();
+  // Writes a row too large for a block once every row before it is written.
+  void WriteHere(const std::string_view* cells, size_t count);
   void WriteBlock(const Block& block);
   void Run();
   void ThrowFailure();

@@ -98,8 +98,45 @@ size_t WriteNoteName(char* out, int note) {
   return 3 + FormatDecimal(out + 3, note / 12);
 }
 
+// A short text kept in eight bytes, so that it is copied as one word.
+struct ShortText {
+  char text[8] = {};
+  uint8_t size = 0;
+};
+
+// " " and the decimal digits of each byte value: the data bytes as SignedNumberText has them.
+constexpr std::array<ShortText, 256> BuildSignedBytes() {
+  std::array<ShortText, 256> texts{};
+  for (int value = 0; value < 256; ++value) {
+    ShortText& text = texts[value];
+    text.text[text.size++] = ' ';
+    if (value >= 100) text.text[text.size++] = static_cast<char>('0' + value / 100);
+    if (value >= 10) text.text[text.size++] = static_cast<char>('0' + value / 10 % 10);
+    text.text[text.size++] = static_cast<char>('0' + value % 10);
+  }
+  return texts;
+}
+constexpr std::array<ShortText, 256> kSignedBytes = BuildSignedBytes();
+
+// The note name of each byte value as WriteNoteName writes it.
+constexpr std::array<ShortText, 256> BuildNoteNames() {
+  std::array<ShortText, 256> names{};
+  for (int note = 0; note < 256; ++note) {
+    ShortText& name = names[note];
+    name.text[0] = kNoteLetters[note % 12][0];
+    name.text[1] = kNoteLetters[note % 12][1];
+    name.text[2] = ' ';
+    name.size = 3;
+    if (note / 12 >= 10) name.text[name.size++] = static_cast<char>('0' + note / 120);
+    name.text[name.size++] = static_cast<char>('0' + note / 12 % 10);
+  }
+  return names;
+}
+constexpr std::array<ShortText, 256> kNoteNames = BuildNoteNames();
+
 // Writes the event's text into a buffer on the stack and appends it in one piece: the walk
-// makes one such text for most events of a file.
+// makes one such text for most events of a file. Pieces are copied in whole words; the buffer
+// has room for a word beyond the longest text.
 class TextBuilder {
  public:
   // A literal is copied with its length known when compiled: no call per piece.
@@ -108,30 +145,25 @@ class TextBuilder {
     std::memcpy(text_ + size_, literal, kSize - 1);
     size_ += kSize - 1;
   }
-  // Names and numbers are a few characters long.
+  // Names are a few characters long.
   void Add(std::string_view text) {
     for (char c : text) text_[size_++] = c;
   }
+  void Add(const ShortText& text) {
+    std::memcpy(text_ + size_, text.text, sizeof text.text);
+    size_ += text.size;
+  }
   // `text` padded with blanks on the left (right = false: on the right) to `width`.
-  void AddPadded(std::string_view text, size_t width, bool right) {
+  void AddPadded(const ShortText& text, size_t width, bool right) {
     if (!right) Add(text);
-    for (size_t pad = text.size(); pad < width; ++pad) text_[size_++] = ' ';
+    for (size_t pad = text.size; pad < width; ++pad) text_[size_++] = ' ';
     if (right) Add(text);
   }
   // SignedNumberText of a byte value padded on the left to three characters: " 100", "  5".
-  void AddFmt3(int value) {
-    char digits[24];
-    digits[0] = ' ';
-    const size_t length = 1 + FormatDecimal(digits + 1, value);
-    AddPadded(std::string_view(digits, length), 3, true);
-  }
-  void AddSigned(int value) {
-    text_[size_++] = ' ';
-    size_ += FormatDecimal(text_ + size_, value);
-  }
-  void AddNoteName(int note, size_t width, bool right) {
-    char name[24];
-    AddPadded(std::string_view(name, WriteNoteName(name, note)), width, right);
+  void AddFmt3(uint8_t value) { AddPadded(kSignedBytes[value], 3, true); }
+  void AddSigned(uint8_t value) { Add(kSignedBytes[value]); }
+  void AddNoteName(uint8_t note, size_t width, bool right) {
+    AddPadded(kNoteNames[note], width, right);
   }
   std::string_view text() const { return {text_, size_}; }
 

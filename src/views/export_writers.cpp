@@ -148,12 +148,12 @@ TableTextWriter::TableTextWriter(TableFormat format, const TextSink& write)
 
 char* TableTextWriter::Room(size_t bound) {
   if (used_ + bound > buffer_.size()) {
-    // The buffer grows with the text up to two pieces, so the short table of a small file or
-    // of a file's findings does not take (and clear) two megabytes; from there it is handed
-    // on whenever it is full.
-    if (buffer_.size() < 2 * kPieceSize)
+    // The buffer grows with the text up to a piece, so the short table of a small file or of
+    // a file's findings does not take (and clear) a megabyte; from there it is handed on
+    // whenever it is full. One piece at a time keeps a large listing's memory low.
+    if (buffer_.size() < kPieceSize)
       buffer_.resize(
-          std::min(std::max({2 * buffer_.size(), used_ + bound, size_t{4096}}), 2 * kPieceSize));
+          std::min(std::max({2 * buffer_.size(), used_ + bound, size_t{4096}}), kPieceSize));
     if (used_ + bound > buffer_.size()) Flush();
     if (bound > buffer_.size()) buffer_.resize(bound);
   }
