@@ -3,7 +3,6 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "cli/row_pipeline.h"
 #include "core/session.h"
 #include "lyrics/indexed_file.h"
 #include "shell/open_command.h"
@@ -185,21 +184,13 @@ void WriteWindow(const std::string& format, const WindowModel& window,
 
 namespace {
 
-// Writes the Midi listing's rows as they are made, so a large file's rows are never kept. The
-// walk's thread only copies each row's cells into a pipeline; a second thread escapes and
-// writes them, in order.
+// Writes the Midi listing's rows as they are made, so a large file's rows are never kept.
 class StreamedListing : public RowSink {
  public:
   StreamedListing(const std::string& format, const TextSink& write)
       : json_(format == "json"),
         table_(format == "csv" ? TableFormat::Csv : TableFormat::Tsv, write),
-        object_(write),
-        pipeline_([this](const std::string_view* cells, size_t count) {
-          if (json_)
-            object_.Row(cells, count);
-          else
-            table_.Row(cells, count);
-        }) {}
+        object_(write) {}
 
   void BeginRows(const WindowModel& window) override {
     begun_ = true;
@@ -209,17 +200,22 @@ class StreamedListing : public RowSink {
       table_.Header(window.columns);
   }
   void Row(const std::string_view* cells, size_t count, const EventRecord&) override {
-    pipeline_.Row(cells, count);
+    if (json_)
+      object_.Row(cells, count);
+    else
+      table_.Row(cells, count);
   }
   void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,
                         std::string_view plain, const EventRecord&) override {
-    pipeline_.RowWithPlainCell(cells, count, place, plain);
+    if (json_)
+      object_.RowWithPlainCell(cells, count, place, plain);
+    else
+      table_.RowWithPlainCell(cells, count, place, plain);
   }
 
   // Writes what follows the rows; false when no listing began, so nothing was written.
   bool Finish(const WindowModel& window, const std::vector<std::string>& messages) {
     if (!begun_) return false;
-    pipeline_.Finish();
     if (json_)
       object_.End(window, messages);
     else
@@ -232,7 +228,6 @@ class StreamedListing : public RowSink {
   bool begun_ = false;
   TableTextWriter table_;
   JsonWindowWriter object_;
-  RowPipeline pipeline_;  // last: stopped before the writers it writes to go
 };
 
 }  // namespace
