@@ -1,8 +1,12 @@
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "cli/background_writer.h"
 #include "cli/batch_lister.h"
 #include "cli/check_command.h"
 #include "cli/lister.h"
@@ -22,7 +26,14 @@ void WriteError(std::string_view text) {
 }
 
 int ListOneFile(const veltrix::ListerOptions& options) {
-  veltrix::ListerResult result = veltrix::RunLister(options, WriteOut);
+  // The listing is written on a second thread while it is made; it is all out before
+  // anything goes to standard error.
+  std::fflush(stdout);
+  fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
+  veltrix::BackgroundWriter out(STDOUT_FILENO);
+  veltrix::ListerResult result =
+      veltrix::RunLister(options, [&](std::string_view text) { out.Write(text); });
+  out.Finish();
   if (!result.encodingNote.empty())
     std::fprintf(stderr, "%s: %s\n", options.file.c_str(), result.encodingNote.c_str());
   if (options.format != "json")

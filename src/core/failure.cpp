@@ -94,21 +94,4 @@ int ReadFailureForErrno(int error) {
   return FailureForErrno(error, false);
 }
 
-int16_t CheckedInt16(int64_t value) {
-  if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
-    Raise(kOverflow);
-  return static_cast<int16_t>(value);
-}
-
-int32_t CheckedInt32(int64_t value) {
-  if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-    Raise(kOverflow);
-  return static_cast<int32_t>(value);
-}
-
-int64_t CheckedDivide(int64_t numerator, int64_t denominator) {
-  if (denominator == 0) Raise(kDivisionByZero);
-  return numerator / denominator;
-}
-
 }  // namespace veltrix

@@ -55,10 +55,20 @@ int WriteFailureForErrno(int error);
 // "File not found".
 int ReadFailureForErrno(int error);
 
-// Range checks for the 16- and 32-bit signed values the readers work with.
-int16_t CheckedInt16(int64_t value);
-int32_t CheckedInt32(int64_t value);
+// Range checks for the 16- and 32-bit signed values the readers work with. Inline: the walk
+// checks several values of every event.
+inline int16_t CheckedInt16(int64_t value) {
+  if (value < INT16_MIN || value > INT16_MAX) Raise(kOverflow);
+  return static_cast<int16_t>(value);
+}
+inline int32_t CheckedInt32(int64_t value) {
+  if (value < INT32_MIN || value > INT32_MAX) Raise(kOverflow);
+  return static_cast<int32_t>(value);
+}
 // Integer division that fails with "Division by zero" instead of trapping.
-int64_t CheckedDivide(int64_t numerator, int64_t denominator);
+inline int64_t CheckedDivide(int64_t numerator, int64_t denominator) {
+  if (denominator == 0) Raise(kDivisionByZero);
+  return numerator / denominator;
+}
 
 }  // namespace veltrix

@@ -6,12 +6,9 @@
 namespace veltrix {
 
 std::string HexText(const uint8_t* data, size_t count) {
-  std::string text;
-  text.reserve(count * 3);
-  for (size_t i = 0; i < count; ++i) {
-    AppendHexByte(text, data[i]);
-    text.push_back(' ');
-  }
+  std::string text(count * 3, ' ');
+  char* out = text.data();
+  for (size_t i = 0; i < count; ++i, out += 3) WriteHexByte(out, data[i]);
   return text;
 }
 

@@ -1,6 +1,7 @@
 #include "midi/channel_events.h"
 
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "core/number_text.h"
@@ -97,71 +98,128 @@ size_t WriteNoteName(char* out, int note) {
   return 3 + FormatDecimal(out + 3, note / 12);
 }
 
-// Appends `text` padded with blanks on the left (right = false: on the right) to `width`.
-void AppendPadded(std::string& out, std::string_view text, size_t width, bool right) {
-  if (!right) out.append(text);
-  if (text.size() < width) out.append(width - text.size(), ' ');
-  if (right) out.append(text);
-}
+// A short text kept in eight bytes, so that it is copied as one word.
+struct ShortText {
+  char text[8] = {};
+  uint8_t size = 0;
+};
 
-// SignedNumberText of a byte value padded on the left to three characters: " 100", "  5".
-void AppendFmt3(std::string& out, int value) {
-  char digits[24];
-  digits[0] = ' ';
-  size_t length = 1 + FormatDecimal(digits + 1, value);
-  AppendPadded(out, std::string_view(digits, length), 3, true);
+// " " and the decimal digits of each byte value: the data bytes as SignedNumberText has them.
+constexpr std::array<ShortText, 256> BuildSignedBytes() {
+  std::array<ShortText, 256> texts{};
+  for (int value = 0; value < 256; ++value) {
+    ShortText& text = texts[value];
+    text.text[text.size++] = ' ';
+    if (value >= 100) text.text[text.size++] = static_cast<char>('0' + value / 100);
+    if (value >= 10) text.text[text.size++] = static_cast<char>('0' + value / 10 % 10);
+    text.text[text.size++] = static_cast<char>('0' + value % 10);
+  }
+  return texts;
 }
+constexpr std::array<ShortText, 256> kSignedBytes = BuildSignedBytes();
 
-void AppendSigned(std::string& out, int value) {
-  char digits[24];
-  digits[0] = ' ';
-  out.append(digits, 1 + FormatDecimal(digits + 1, value));
+// The note name of each byte value as WriteNoteName writes it.
+constexpr std::array<ShortText, 256> BuildNoteNames() {
+  std::array<ShortText, 256> names{};
+  for (int note = 0; note < 256; ++note) {
+    ShortText& name = names[note];
+    name.text[0] = kNoteLetters[note % 12][0];
+    name.text[1] = kNoteLetters[note % 12][1];
+    name.text[2] = ' ';
+    name.size = 3;
+    if (note / 12 >= 10) name.text[name.size++] = static_cast<char>('0' + note / 120);
+    name.text[name.size++] = static_cast<char>('0' + note / 12 % 10);
+  }
+  return names;
 }
+constexpr std::array<ShortText, 256> kNoteNames = BuildNoteNames();
+
+// Writes the event's text into a buffer on the stack and appends it in one piece: the walk
+// makes one such text for most events of a file. Pieces are copied in whole words; the buffer
+// has room for a word beyond the longest text.
+class TextBuilder {
+ public:
+  // A literal is copied with its length known when compiled: no call per piece.
+  template <size_t kSize>
+  void Add(const char (&literal)[kSize]) {
+    std::memcpy(text_ + size_, literal, kSize - 1);
+    size_ += kSize - 1;
+  }
+  // Names are a few characters long.
+  void Add(std::string_view text) {
+    for (char c : text) text_[size_++] = c;
+  }
+  void Add(const ShortText& text) {
+    std::memcpy(text_ + size_, text.text, sizeof text.text);
+    size_ += text.size;
+  }
+  // `text` padded with blanks on the left (right = false: on the right) to `width`.
+  void AddPadded(const ShortText& text, size_t width, bool right) {
+    if (!right) Add(text);
+    for (size_t pad = text.size; pad < width; ++pad) text_[size_++] = ' ';
+    if (right) Add(text);
+  }
+  // SignedNumberText of a byte value padded on the left to three characters: " 100", "  5".
+  void AddFmt3(uint8_t value) { AddPadded(kSignedBytes[value], 3, true); }
+  void AddSigned(uint8_t value) { Add(kSignedBytes[value]); }
+  void AddNoteName(uint8_t note, size_t width, bool right) {
+    AddPadded(kNoteNames[note], width, right);
+  }
+  std::string_view text() const { return {text_, size_}; }
+
+ private:
+  // The longest text, a control change with the longest controller name, is 51 characters.
+  char text_[96];
+  size_t size_ = 0;
+};
 
 void AppendChannelEventText(Session& session, int kind, std::string& text) {
   // Only the bytes the event has are read: a one-byte event at the end of the file is whole.
   int dataBytes = kDataBytesByKind[kind];
   uint8_t d1 = dataBytes >= 1 ? session.image.at(int64_t{session.ReadPos} + 1) : 0;
   uint8_t d2 = dataBytes >= 2 ? session.image.at(int64_t{session.ReadPos} + 2) : 0;
-  char note[24];
+  TextBuilder out;
   switch (kind) {
     case 9:
-      text.append("Note On    ");
-      AppendPadded(text, std::string_view(note, WriteNoteName(note, d1)), 4, false);
-      text.append("    velocity:");
-      AppendFmt3(text, d2);
+      out.Add("Note On    ");
+      out.AddNoteName(d1, 4, false);
+      out.Add("    velocity:");
+      out.AddFmt3(d2);
       break;
     case 8:
-      text.append("Note Off    ");
-      AppendPadded(text, std::string_view(note, WriteNoteName(note, d1)), 4, true);
+      out.Add("Note Off    ");
+      out.AddNoteName(d1, 4, true);
       break;
     case 10:
-      text.append("Key After Touch   note:");
-      AppendFmt3(text, d1);
-      text.append("    velocity:");
-      AppendFmt3(text, d2);
+      out.Add("Key After Touch   note:");
+      out.AddFmt3(d1);
+      out.Add("    velocity:");
+      out.AddFmt3(d2);
       break;
     case 11:
-      text.append("Control Change  ").append(kControllerLookup[d1]).append(" Value:");
-      AppendSigned(text, d2);
+      out.Add("Control Change  ");
+      out.Add(kControllerLookup[d1]);
+      out.Add(" Value:");
+      out.AddSigned(d2);
       break;
     case 12:
-      text.append("Program Change: ");
-      AppendSigned(text, d1);
+      out.Add("Program Change: ");
+      out.AddSigned(d1);
       break;
     case 13:
-      text.append("Channel After Touch  Value: ");
-      AppendSigned(text, d1);
+      out.Add("Channel After Touch  Value: ");
+      out.AddSigned(d1);
       break;
     case 14:
-      text.append("PitchWh Change   LSB Value: ");
-      AppendSigned(text, d1);
-      text.append("   MSB value: ");
-      AppendSigned(text, d2);
+      out.Add("PitchWh Change   LSB Value: ");
+      out.AddSigned(d1);
+      out.Add("   MSB value: ");
+      out.AddSigned(d2);
       break;
     default:
       break;
   }
+  text.append(out.text());
 }
 
 }  // namespace

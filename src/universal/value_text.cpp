@@ -7,13 +7,14 @@
 namespace veltrix::universal {
 
 std::string WithSign(int64_t value) {
-  return (value >= 0 ? "+" : "") + std::to_string(value);
+  std::string text(value >= 0 ? "+" : "");
+  return text.append(std::to_string(value));
 }
 
 std::string HundredthsText(int64_t hundredths) {
   const int64_t size = std::llabs(hundredths);
-  return (hundredths >= 0 ? "+" : "-") + std::to_string(size / 100) + "." +
-         ZeroPadded(size % 100, 2);
+  std::string text(hundredths >= 0 ? "+" : "-");
+  return text.append(std::to_string(size / 100)).append(".").append(ZeroPadded(size % 100, 2));
 }
 
 std::string HexBytes(std::span<const uint8_t> bytes) {

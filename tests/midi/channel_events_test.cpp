@@ -72,6 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
         ChannelCase{
             "ControlAboveTable", {0xB0, 0x80, 0x01}, "Control Change  Undefined Value: 1", 2},
         ChannelCase{"ProgramChange", {0xC0, 0x05}, "Program Change:  5", 1},
+        ChannelCase{"ProgramTwoDigits", {0xC0, 0x0A}, "Program Change:  10", 1},
+        ChannelCase{
+            "DataBytesAbove127", {0x90, 0xF0, 0xC8}, "Note On    C  20    velocity: 200", 2},
         ChannelCase{"ChannelAfterTouch", {0xD0, 0x40}, "Channel After Touch  Value:  64", 1},
         ChannelCase{
             "PitchWheel", {0xE0, 0x00, 0x40}, "PitchWh Change   LSB Value:  0   MSB value:  64", 2},
