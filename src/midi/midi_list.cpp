@@ -93,7 +93,6 @@ void Walk(Session& session, RowSink& rows) {
   }
 
   window.listVisible = true;
-  window.FitColumns(true);
   window.SetProgress(0);
   window.statusText = " To sort, click on a column header.";
 }
@@ -161,6 +160,9 @@ void ListMidi(Session& session, RowSink& rows, bool madeWhenShown = false,
   if (madeWhenShown)
     walked = GuardedStep(session, [&] { window.rowMaker = MakeMidiRows(session); }) && walked;
   if (beforeSort) beforeSort();
+  // The columns are fitted to rows that can be made (the row maker is in place) and hold every
+  // column (the Time column has joined); a walk that failed fits none.
+  if (walked) window.FitColumns(true);
   ApplyListSort(window);
   if (walked) GuardedStep(session, [&] { FillLabels(session); });
   window.busy = false;

@@ -145,6 +145,27 @@ class WindowFitTest : public QObject {
     QCOMPARE(ui.window->statusText(), QString("Copy completed"));
   }
 
+  // The Midi view's columns are fitted to the rows it makes when they are shown, the Time
+  // column's too: no cell of the first rows is cut.
+  void midiColumnsFitTheirRows() {
+    TestFiles files;
+    for (bool timed : {false, true}) {
+      WindowUnderTest ui;
+      ui.window->session().window.options.TimeColumn = timed;
+      ui.OpenThroughMenu(files.Write("song.mid", SmallSong()));
+      const QTableView* list = Find<QTableView>(ui, "ListView1");
+      const QFontMetrics metrics = list->fontMetrics();
+      const int columns = list->model()->columnCount();
+      QCOMPARE(columns, timed ? 7 : 6);
+      for (int row = 0; row < list->model()->rowCount(); ++row)
+        for (int column = 0; column < columns; ++column) {
+          const QString text = list->model()->index(row, column).data().toString();
+          QVERIFY2(list->columnWidth(column) >= metrics.horizontalAdvance(text),
+                   qPrintable(QString("row %1 column %2: %3").arg(row).arg(column).arg(text)));
+        }
+    }
+  }
+
   void controlCharactersShowAsSymbolsButTheDataKeepsThem() {
     QCOMPARE(DisplayText(std::string_view("Style\0\0\0", 8)), QString("Style"));
     QCOMPARE(DisplayText(std::string_view("a\0b\tc\x7F", 6)),
