@@ -156,7 +156,8 @@ void LyricsPane::OfferSwitch(const FileImage& own) {
 void LyricsPane::ShowRow(std::optional<size_t> tableRow) {
   int line = -1;
   const EventIndex& events = host().session().window.events;
-  const EventRecord* record = tableRow && events.view() == "Midi" ? events.Of(*tableRow) : nullptr;
+  const std::optional<EventRecord> record =
+      tableRow && events.view() == "Midi" ? events.Of(*tableRow) : std::nullopt;
   if (record) {
     // The line being sung at the event: the last one that began at or before its tick.
     const auto after =

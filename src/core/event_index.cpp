@@ -11,29 +11,72 @@ namespace veltrix {
 void EventIndex::Start(std::string view) {
   view_ = std::move(view);
   records_ = {};
+  trackStarts_.clear();
+  longEvents_.clear();
   tempos_.clear();
   measures_.clear();
   latestTick_ = INT32_MIN;
 }
 
+void EventIndex::Add(const EventRecord& record) {
+  const int64_t length = int64_t{record.last} - record.first;
+  const bool fits = length >= 0 && length < kLongEvent;
+  if (!fits) {
+    // Kept in the order of first bytes, so that a lookup can halve its way there.
+    auto at =
+        std::upper_bound(longEvents_.begin(), longEvents_.end(), record.first,
+                         [](int32_t first, const LongEvent& event) { return first < event.first; });
+    longEvents_.insert(at, {record.first, record.last});
+  }
+  const int16_t track = trackStarts_.empty() ? 0 : trackStarts_.back().track;
+  if (record.otsTrack != track) trackStarts_.push_back({record.first, record.otsTrack});
+  records_.push_back({record.first, record.tick,
+                      static_cast<uint32_t>(fits ? length : kLongEvent) << 8 | record.status});
+  if (record.tick > latestTick_) latestTick_ = record.tick;
+}
+
+EventRecord EventIndex::Unpacked(const Packed& packed) const {
+  EventRecord record;
+  record.first = packed.first;
+  record.tick = packed.tick;
+  record.status = static_cast<uint8_t>(packed.lengthAndStatus & 0xFF);
+  const uint32_t length = packed.lengthAndStatus >> 8;
+  if (length != kLongEvent) {
+    record.last = packed.first + static_cast<int32_t>(length);
+  } else {
+    auto after =
+        std::upper_bound(longEvents_.begin(), longEvents_.end(), packed.first,
+                         [](int32_t first, const LongEvent& event) { return first < event.first; });
+    record.last = after == longEvents_.begin() ? packed.first : std::prev(after)->last;
+  }
+  if (!trackStarts_.empty()) {
+    auto after = std::upper_bound(
+        trackStarts_.begin(), trackStarts_.end(), packed.first,
+        [](int32_t first, const TrackStart& start) { return first < start.first; });
+    record.otsTrack = after == trackStarts_.begin() ? 0 : std::prev(after)->track;
+  }
+  return record;
+}
+
 MeasureState EventIndex::MeasureBefore(int32_t first) const {
   // The changes are in the walk's order, which is the order of their first bytes.
-  auto after = std::partition_point(measures_.begin(), measures_.end(),
-                                    [&](const MeasureChange& change) { return change.first < first; });
+  auto after =
+      std::partition_point(measures_.begin(), measures_.end(),
+                           [&](const MeasureChange& change) { return change.first < first; });
   return after == measures_.begin() ? MeasureState{} : std::prev(after)->state;
 }
 
-void EventIndex::Records::Free::operator()(EventRecord* block) const noexcept {
+void EventIndex::Records::Free::operator()(Packed* block) const noexcept {
   FreeFileBytes(block);
 }
 
 void EventIndex::Records::AddRoom() {
-  constexpr size_t kBlock = kBlockMask + 1;
   constexpr size_t kFirstRoom = 256;
   // Only the records added are written: a block is not cleared first.
   auto allocate = [](size_t records) {
-    return std::unique_ptr<EventRecord[], Free>(
-        static_cast<EventRecord*>(AllocateFileBytes(records * sizeof(EventRecord))));
+    // A whole block takes its two megabytes, so that it is given a large page.
+    const size_t bytes = records == kBlock ? size_t{2} << 20 : records * sizeof(Packed);
+    return std::unique_ptr<Packed[], Free>(static_cast<Packed*>(AllocateFileBytes(bytes)));
   };
   if (capacity_ < kBlock) {
     const size_t room = capacity_ == 0 ? kFirstRoom : std::min(2 * capacity_, kBlock);

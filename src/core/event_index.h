@@ -20,7 +20,6 @@ struct EventRecord {
   uint8_t reserved = 0;
   int16_t otsTrack = 0;  // the one-touch-setting track it belongs to (from 1), 0 for none
 };
-static_assert(sizeof(EventRecord) == 16, "a record is kept for every row of a listing");
 
 // The measure state of one walk: set by the first Time Signature event (grid) and by every
 // one (denominator, read by the tempo text).
@@ -56,15 +55,15 @@ class EventIndex {
   // The view the index was made for, empty for none.
   const std::string& view() const { return view_; }
   size_t size() const { return records_.size(); }
-  // The record of row `row`; nullptr beyond the rows.
-  const EventRecord* Of(size_t row) const {
-    return row < records_.size() ? &records_[row] : nullptr;
+  // The record of row `row`; nothing beyond the rows.
+  std::optional<EventRecord> Of(size_t row) const {
+    if (row >= records_.size()) return std::nullopt;
+    return Unpacked(records_[row]);
   }
 
-  void Add(const EventRecord& record) {
-    records_.push_back(record);
-    if (record.tick > latestTick_) latestTick_ = record.tick;
-  }
+  // Adds the record of the next row. The records of one-touch-setting tracks come in the
+  // order of their first bytes (a walk reads the file forward).
+  void Add(const EventRecord& record);
   // The largest tick of the records, whatever their order; nothing without records.
   std::optional<int32_t> LatestTick() const {
     return records_.empty() ? std::nullopt : std::optional<int32_t>(latestTick_);
@@ -87,6 +86,30 @@ class EventIndex {
   void Permute(const std::vector<uint32_t>& order);
 
  private:
+  // A record as kept: twelve bytes a row, as every row of a listing has one. The event's
+  // length and status share a word; an event of 16 MB or more keeps its last byte aside, and
+  // the track of a one-touch-setting listing is found from where each track's records begin.
+  struct Packed {
+    int32_t first;
+    int32_t tick;
+    uint32_t lengthAndStatus;  // last - first above the status byte
+  };
+  static_assert(sizeof(Packed) == 12, "a record is kept for every row of a listing");
+  static constexpr uint32_t kLongEvent = 0xFFFFFF;  // the length of an event kept aside
+
+  // Where the records of a one-touch-setting track begin: the first byte of its first record.
+  struct TrackStart {
+    int32_t first;
+    int16_t track;
+  };
+  // The last byte of an event whose length does not fit its record.
+  struct LongEvent {
+    int32_t first;
+    int32_t last;
+  };
+
+  EventRecord Unpacked(const Packed& packed) const;
+
   // The records in blocks of two megabytes that never move, so a growing index never holds
   // its old and new copies at once, and a large one is taken in large pages (each first touch
   // of a small page costs a fault).
@@ -107,31 +130,30 @@ class EventIndex {
     Records& operator=(const Records& other);
     size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
-    const EventRecord& operator[](size_t row) const {
-      return blocks_[row >> kBlockShift].get()[row & kBlockMask];
-    }
-    void push_back(const EventRecord& record) {
+    const Packed& operator[](size_t row) const { return blocks_[row / kBlock].get()[row % kBlock]; }
+    void push_back(const Packed& record) {
       if (size_ == capacity_) AddRoom();
-      blocks_.back().get()[size_ & kBlockMask] = record;
+      blocks_.back().get()[size_ % kBlock] = record;
       ++size_;
     }
 
    private:
-    static constexpr size_t kBlockShift = 17;  // 131,072 records of 16 bytes: 2 MB
-    static constexpr size_t kBlockMask = (size_t{1} << kBlockShift) - 1;
+    static constexpr size_t kBlock = (size_t{2} << 20) / sizeof(Packed);  // records in 2 MB
     struct Free {
-      void operator()(EventRecord* block) const noexcept;
+      void operator()(Packed* block) const noexcept;
     };
     // A new block, or a larger first block while the index is small: a short file's index
     // takes no two megabytes.
     void AddRoom();
-    std::vector<std::unique_ptr<EventRecord[], Free>> blocks_;
+    std::vector<std::unique_ptr<Packed[], Free>> blocks_;
     size_t size_ = 0;
     size_t capacity_ = 0;  // the records the blocks have room for
   };
 
   std::string view_;
   Records records_;
+  std::vector<TrackStart> trackStarts_;  // in the order of their first bytes
+  std::vector<LongEvent> longEvents_;    // in the order of their first bytes
   std::vector<TempoChange> tempos_;
   std::vector<MeasureChange> measures_;
   int32_t latestTick_ = INT32_MIN;

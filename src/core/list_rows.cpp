@@ -21,10 +21,10 @@ ListRows::ListRows(const WindowModel& window, const std::vector<uint32_t>* shown
 }
 
 const std::string_view* ListRows::Made(size_t tableRow, std::optional<size_t> column) const {
-  const EventRecord* record = events_->Of(tableRow);
+  const std::optional<EventRecord> record = events_->Of(tableRow);
   made_.Clear();
   madeRow_ = static_cast<size_t>(-1);
-  if (record == nullptr) return made_.Cells(columns_);
+  if (!record) return made_.Cells(columns_);
   if (!column || maker_->MakeCell(*record, *column, made_)) {
     if (!column) maker_->Make(*record, made_);
     madeRow_ = tableRow;

@@ -49,7 +49,7 @@ bool ReadsWhole(std::string_view bytes, const std::string& codePage) {
 std::string TextBytesOf(const FileImage& image, const EventIndex& index, const FileImage& own) {
   std::string bytes;
   for (size_t row = 0; row < index.size(); ++row) {
-    const EventRecord& record = *index.Of(row);
+    const EventRecord record = *index.Of(row);
     if (record.status != 0xFF) continue;
     const std::optional<MetaEventData> meta = MetaEventOf(image, record);
     if (meta && meta->type >= 0x01 && meta->type <= 0x0F)

@@ -73,7 +73,7 @@ SongLyrics ReadLyrics(const FileImage& image, const EventIndex& index, const Cod
   bool karStarted = false;
   int titles = 0;
   for (size_t row = 0; row < index.size(); ++row) {
-    const EventRecord& record = *index.Of(row);
+    const EventRecord record = *index.Of(row);
     if (record.status != 0xFF) continue;
     const std::optional<MetaEventData> meta = MetaEventOf(image, record);
     if (!meta || (meta->type != kTextEvent && meta->type != kLyricEvent)) continue;

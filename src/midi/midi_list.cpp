@@ -71,7 +71,8 @@ void Walk(Session& session, RowSink& rows) {
     const MeasureState measureBefore = state.measure;
     DecodeEvent(session, state, event);
     if (event.endOfTrack) break;
-    if (positionLength == 0) positionLength = kNoGridPosition.copy(position, kNoGridPosition.size());
+    if (positionLength == 0)
+      positionLength = kNoGridPosition.copy(position, kNoGridPosition.size());
     const EventRecord record{event.id, session.ReadPos, state.ticks, event.status};
     if (state.texts) {
       const std::string_view cells[] = {
@@ -178,8 +179,7 @@ void HandOver(WindowModel& window, RowSink& rows) {
   std::vector<std::string_view> cells(listed.ColumnCount());
   for (size_t row = 0; row < listed.size(); ++row) {
     listed.CellsOf(row, cells.data());
-    const EventRecord* record = window.events.Of(row);
-    rows.Row(cells.data(), cells.size(), record ? *record : EventRecord{});
+    rows.Row(cells.data(), cells.size(), window.events.Of(row).value_or(EventRecord{}));
   }
   window.DropRows();
 }

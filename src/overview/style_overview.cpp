@@ -110,7 +110,7 @@ void ReadOts(StyleOverview& style, Session& session) {
   std::map<int, std::map<int, ChannelState>> settings;  // by number, then channel
   const EventIndex& events = session.window.events;
   for (size_t row = 0; row < events.size(); ++row) {
-    const EventRecord& record = *events.Of(row);
+    const EventRecord record = *events.Of(row);
     if (record.otsTrack <= 0 || record.status < 0x80 || record.status >= 0xF0) continue;
     std::optional<EventBytes> event;
     try {

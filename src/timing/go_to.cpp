@@ -154,7 +154,7 @@ std::optional<int64_t> TickOfMeasure(const Session& session, const GoToPlace& pl
   std::optional<MetaEventData> first;
   int32_t firstAt = 0;
   for (size_t row = 0; row < index.size(); ++row) {
-    const EventRecord& record = *index.Of(row);
+    const EventRecord record = *index.Of(row);
     if (record.status != 0xFF || (first && record.first > firstAt)) continue;
     std::optional<MetaEventData> meta = MetaEventOf(session.image, record);
     if (meta && meta->type == kTimeSignatureType && meta->length >= 2 &&
@@ -251,8 +251,8 @@ std::optional<GoToTarget> GoToTarget::For(const Session& session, const GoToPlac
 }
 
 bool GoToTarget::Reached(size_t row) const {
-  const EventRecord* record = session_->window.events.Of(row);
-  if (record == nullptr) return false;
+  const std::optional<EventRecord> record = session_->window.events.Of(row);
+  if (!record) return false;
   if (tick_) return record->tick >= *tick_;
   if (times_) return times_->Of(*record) >= place_.microseconds;
   return record->last >= place_.offset;
@@ -270,8 +270,8 @@ std::optional<size_t> FirstRowAtOrAfter(const Session& session, const GoToPlace&
 }
 
 bool IsMarkerRow(const Session& session, size_t row) {
-  const EventRecord* record = session.window.events.Of(row);
-  if (record == nullptr) return false;
+  const std::optional<EventRecord> record = session.window.events.Of(row);
+  if (!record) return false;
   const std::optional<MetaEventData> meta = MetaEventOf(session.image, *record);
   return meta && meta->type == kMarkerType;
 }

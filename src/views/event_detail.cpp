@@ -57,8 +57,8 @@ std::optional<EventDetail> DescribeEvent(const Session& session, size_t row) {
   if ((view != "Midi" && view != "Ots") || index.view() != view) return std::nullopt;
   if (row >= window.RowCount()) return std::nullopt;
   const std::optional<size_t> commandColumn = ColumnNamed(window.columns, "Command");
-  const EventRecord* event = index.Of(row);
-  if (!commandColumn || event == nullptr) return std::nullopt;
+  const std::optional<EventRecord> event = index.Of(row);
+  if (!commandColumn || !event) return std::nullopt;
   if (event->first > event->last || event->last >= session.image.FileLength()) return std::nullopt;
 
   EventDetail detail;

@@ -18,14 +18,14 @@ TEST(EventIndex, KeepsRecordsOverManyBlocksThroughCopiesMovesAndPermutations) {
   EventIndex copy = index;
   EventIndex moved = std::move(index);
   EXPECT_EQ(index.size(), 0u);  // NOLINT(bugprone-use-after-move): moved-from is empty
-  EXPECT_EQ(index.Of(0), nullptr);
+  EXPECT_FALSE(index.Of(0));
   ASSERT_EQ(copy.size(), static_cast<size_t>(kRecords));
   ASSERT_EQ(moved.size(), static_cast<size_t>(kRecords));
   for (int32_t n : {0, 131071, 131072, kRecords - 1}) {
     EXPECT_EQ(copy.Of(n)->first, n * 3);
     EXPECT_EQ(moved.Of(n)->last, n * 3 + 2);
   }
-  EXPECT_EQ(moved.Of(kRecords), nullptr);
+  EXPECT_FALSE(moved.Of(kRecords));
   EXPECT_EQ(*moved.LatestTick(), kRecords - 1);
 
   std::vector<uint32_t> reversed(kRecords);
@@ -34,6 +34,31 @@ TEST(EventIndex, KeepsRecordsOverManyBlocksThroughCopiesMovesAndPermutations) {
   EXPECT_EQ(moved.Of(0)->tick, kRecords - 1);
   EXPECT_EQ(moved.Of(kRecords - 1)->tick, 0);
   EXPECT_THROW(moved.Permute({static_cast<uint32_t>(kRecords)}), std::out_of_range);
+}
+
+// A record keeps what it was given, whatever the length of its event (a system-exclusive
+// message may take most of a file) and the one-touch-setting track it belongs to, also when
+// the rows are reordered.
+TEST(EventIndex, GivesBackEveryRecordAsAdded) {
+  const std::vector<EventRecord> added = {
+      {10, 12, 0, 0x90, 0, 0},
+      {13, 13 + 0xFFFFFE, 5, 0xF0, 0, 0},                // the longest event kept in place
+      {0x1000000, 0x1000000 + 0xFFFFFF, 6, 0xFF, 0, 1},  // the shortest kept aside
+      {0x3000000, 0x7FFFFFFF, 7, 0xF0, 0, 1},
+      {0x7FFFFFFF, 0x7FFFFFFF, 8, 0xC3, 0, 2},
+  };
+  EventIndex index;
+  index.Start("Ots");
+  for (const EventRecord& record : added) index.Add(record);
+  const auto same = [](const EventRecord& a, const EventRecord& b) {
+    return a.first == b.first && a.last == b.last && a.tick == b.tick && a.status == b.status &&
+           a.otsTrack == b.otsTrack;
+  };
+  for (size_t row = 0; row < added.size(); ++row)
+    EXPECT_TRUE(same(*index.Of(row), added[row])) << "row " << row;
+  index.Permute({4, 3, 2, 1, 0});
+  for (size_t row = 0; row < added.size(); ++row)
+    EXPECT_TRUE(same(*index.Of(row), added[4 - row])) << "reordered row " << row;
 }
 
 // The measure state of an event is the one in force before it: a time signature's own row

@@ -98,7 +98,7 @@ TEST(MidoAgreement, EveryFileHasMidosRowsTicksAndTimes) {
     const std::map<int64_t, double> secondsAt(reference.events.begin(), reference.events.end());
     const EventTimes times(session.image, index);
     for (size_t row = 0; row < index.size(); ++row) {
-      const EventRecord& record = *index.Of(row);
+      const EventRecord record = *index.Of(row);
       ASSERT_LE(std::abs(static_cast<double>(times.Of(record)) - secondsAt.at(record.tick) * 1e6),
                 1000.0)
           << "row " << row << " tick " << record.tick;

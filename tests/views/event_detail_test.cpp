@@ -247,7 +247,7 @@ TEST(EventDetail, RealFilesEveryRowDescribedSortedOrNot) {
       ASSERT_EQ(window.events.size(), ListRows(window).size()) << path << " " << view;
       const size_t idColumn = view == "Midi" ? 0 : 1;
       for (size_t row = 1; row < ListRows(window).size(); ++row) {
-        const EventRecord& before = *window.events.Of(row - 1);
+        const EventRecord before = *window.events.Of(row - 1);
         if (view == "Ots" && window.events.Of(row)->otsTrack != before.otsTrack) continue;
         ASSERT_EQ(window.events.Of(row)->first, before.last + 1) << path << " row " << row;
       }
