@@ -58,12 +58,11 @@ EventRecord EventIndex::Unpacked(const Packed& packed) const {
   return record;
 }
 
-MeasureState EventIndex::MeasureBefore(int32_t first) const {
-  // The changes are in the walk's order, which is the order of their first bytes.
+MeasureState MeasureBefore(const std::vector<MeasureChange>& changes, int32_t first) {
   auto after =
-      std::partition_point(measures_.begin(), measures_.end(),
+      std::partition_point(changes.begin(), changes.end(),
                            [&](const MeasureChange& change) { return change.first < first; });
-  return after == measures_.begin() ? MeasureState{} : std::prev(after)->state;
+  return after == changes.begin() ? MeasureState{} : std::prev(after)->state;
 }
 
 void EventIndex::Records::Free::operator()(Packed* block) const noexcept {

@@ -36,6 +36,10 @@ struct MeasureChange {
   MeasureState state;
 };
 
+// The measure state in force before the event at `first`, from the changes a walk met, in the
+// walk's order (which is the order of their first bytes).
+MeasureState MeasureBefore(const std::vector<MeasureChange>& changes, int32_t first);
+
 // A Set Tempo event the walk met: three data bytes of a value above 0.
 struct TempoChange {
   int32_t tick = 0;
@@ -80,7 +84,9 @@ class EventIndex {
   }
   // The measure state the walk had when it came to the event at `first` (before the event's
   // own change): what its Measure and Command texts were made with.
-  MeasureState MeasureBefore(int32_t first) const;
+  MeasureState MeasureBefore(int32_t first) const {
+    return veltrix::MeasureBefore(measures_, first);
+  }
   const std::vector<MeasureChange>& measureChanges() const { return measures_; }
   // Reorders the records as the rows: record i of the result is record order[i].
   void Permute(const std::vector<uint32_t>& order);

@@ -24,7 +24,6 @@ struct Session {
   FileImage image;
   int32_t ReadPos = 0;      // within a walk: the last byte already consumed
   int32_t EventLength = 0;  // body length of the current event, set by its decoder
-  int16_t CasmRowCounter = 0;  // the number of the Casm view's next row
 
   WindowModel window;
   ErrorReporter reporter;

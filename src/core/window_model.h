@@ -77,11 +77,18 @@ class RowSink {
   virtual bool WantsReports() const { return false; }
 };
 
-// Keeps the walk's records and tempo changes in an index and asks for no texts: for readers
-// that need only where the events lie and when (the overview, the lyrics).
+// Keeps the walk's records, tempo changes and measure changes in an index and asks for no
+// texts: for the window, whose rows are then made from the records when they are shown, and
+// for readers that need only where the events lie and when (the overview, the lyrics).
 class IndexRows final : public RowSink {
  public:
-  explicit IndexRows(EventIndex& index) : index_(index) { index_.Start("Midi"); }
+  // With `reports`, the texts whose making can report a fault are still made and dropped, so
+  // the reports of a listing come as when every text is made (the window's listing).
+  enum class Reports { Skipped, Made };
+  explicit IndexRows(EventIndex& index, Reports reports = Reports::Skipped)
+      : index_(index), reports_(reports) {
+    index_.Start("Midi");
+  }
   void BeginRows(const WindowModel&) override {}
   void Row(const std::string_view*, size_t, const EventRecord& record) override {
     index_.Add(record);
@@ -97,9 +104,11 @@ class IndexRows final : public RowSink {
     index_.AddMeasureChange(first, state);
   }
   bool WantsTexts() const override { return false; }
+  bool WantsReports() const override { return reports_ == Reports::Made; }
 
  private:
   EventIndex& index_;
+  Reports reports_;
 };
 
 // Everything the main window shows, as plain data. The readers write into it; the Qt window
@@ -114,6 +123,7 @@ struct WindowModel {
   // Set when the rows are made from `events` and the file image when they are shown, one
   // per record and in the records' order; `rows` then holds none.
   std::shared_ptr<const RowMaker> rowMaker;
+  int16_t CasmRowCounter = 0;  // the number of the Casm view's next row
   bool listVisible = true;
 
   std::string lblFilename;
@@ -199,33 +209,6 @@ class WindowRows final : public RowSink {
   void MeasureChanged(int32_t first, const MeasureState& state) override {
     window_.events.AddMeasureChange(first, state);
   }
-
- private:
-  WindowModel& window_;
-};
-
-// The window's records without texts: its rows are made from the records when they are shown
-// (a row maker). The texts that can report a fault are made and dropped, so the reports of a
-// listing come as when every text is made.
-class WindowRecords final : public RowSink {
- public:
-  explicit WindowRecords(WindowModel& window) : window_(window) {}
-  void BeginRows(const WindowModel&) override {}
-  void Row(const std::string_view*, size_t, const EventRecord& record) override {
-    window_.events.Add(record);
-  }
-  void RowWithPlainCell(const std::string_view*, size_t, size_t, std::string_view,
-                        const EventRecord& record) override {
-    window_.events.Add(record);
-  }
-  void Tempo(int32_t tick, int32_t microsecondsPerQuarter) override {
-    window_.events.AddTempo(tick, microsecondsPerQuarter);
-  }
-  void MeasureChanged(int32_t first, const MeasureState& state) override {
-    window_.events.AddMeasureChange(first, state);
-  }
-  bool WantsTexts() const override { return false; }
-  bool WantsReports() const override { return true; }
 
  private:
   WindowModel& window_;

@@ -17,7 +17,7 @@ enum MidiColumn : size_t { kId, kDelay, kMeasure, kChannel, kType, kCommand, kMi
 
 class MidiRows final : public RowMaker {
  public:
-  explicit MidiRows(const Session& listing) : measures_(listing.window.events) {
+  explicit MidiRows(const Session& listing) : measures_(listing.window.events.measureChanges()) {
     session_.image = listing.image;
     session_.window.options = listing.window.options;
     session_.codePage = listing.codePage;
@@ -47,8 +47,8 @@ class MidiRows final : public RowMaker {
         row.Add({});
         row.Add({});
         row.Add({});
-        row.Add({text, IsChannelStatus(record.status) ? FormatDecimal(text, record.status % 16 + 1)
-                                                       : 0});
+        row.Add({text,
+                 IsChannelStatus(record.status) ? FormatDecimal(text, record.status % 16 + 1) : 0});
         return false;
       default:
         Make(record, row);
@@ -62,16 +62,15 @@ class MidiRows final : public RowMaker {
   void MakeRow(const EventRecord& record, MadeRow& row) const {
     WalkState state;
     state.runningStatus = record.status;
-    state.measure = measures_.MeasureBefore(record.first);
+    state.measure = MeasureBefore(measures_, record.first);
     WalkedEvent event;
     session_.ReadPos = record.first - 1;
     ReadDeltaTime(session_, state, event);
     state.ticks = record.tick;
     char position[kPositionTextRoom];
-    const size_t positionLength =
-        state.measure.ticksPerMeasure > 0
-            ? PositionText(position, state.ticks, state.measure)
-            : kNoGridPosition.copy(position, kNoGridPosition.size());
+    const size_t positionLength = state.measure.ticksPerMeasure > 0
+                                      ? PositionText(position, state.ticks, state.measure)
+                                      : kNoGridPosition.copy(position, kNoGridPosition.size());
     DecodeEvent(session_, state, event);
     char number[24];
     row.Add({number, FormatZeroPadded(number, event.id, 6)});
@@ -82,15 +81,7 @@ class MidiRows final : public RowMaker {
     row.Add(event.command);
   }
 
-  // The measure changes of the listing (its records are not copied).
-  struct Measures {
-    explicit Measures(const EventIndex& events) {
-      for (const MeasureChange& change : events.measureChanges())
-        index.AddMeasureChange(change.first, change.state);
-    }
-    MeasureState MeasureBefore(int32_t first) const { return index.MeasureBefore(first); }
-    EventIndex index;
-  } measures_;
+  std::vector<MeasureChange> measures_;  // the listing's, for the measure state of a row
   // The decoders read the image through a session; its reports go nowhere, as the walk that
   // listed the window has made them already.
   mutable Session session_;

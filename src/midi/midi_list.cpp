@@ -187,7 +187,7 @@ void HandOver(WindowModel& window, RowSink& rows) {
 }  // namespace
 
 void getMidiList(Session& session, const std::function<void()>& beforeSort) {
-  WindowRecords records(session.window);
+  IndexRows records(session.window.events, IndexRows::Reports::Made);
   ListMidi(session, records, true, beforeSort);
 }
 

@@ -112,9 +112,9 @@ namespace veltrix {
 
 void CasmViewUpdate(Session& session, std::string_view parameter, std::string_view setting) {
   Guarded(session.reporter, "Casm View Update", 0, [&] {
-    const std::string number = ZeroPadded(session.CasmRowCounter, 3);
+    const std::string number = ZeroPadded(session.window.CasmRowCounter, 3);
     session.window.rows.AddRow({number, parameter, setting});
-    session.CasmRowCounter = CheckedInt16(int32_t{session.CasmRowCounter} + 1);
+    session.window.CasmRowCounter = CheckedInt16(int32_t{session.window.CasmRowCounter} + 1);
     return 0;
   });
 }

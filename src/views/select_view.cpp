@@ -17,7 +17,7 @@ void SelectView(Session& session, std::string_view key) {
     for (size_t index = 0; index < kViewKeys.size(); ++index) {
       if (key != kViewKeys[index]) continue;
       window.viewPressed[index] = true;
-      if (key == "Casm") session.CasmRowCounter = 1;
+      if (key == "Casm") session.window.CasmRowCounter = 1;
       window.SetColumns(ColumnsOfView(key));
       if (key == "Midi") {
         if (!window.fileName.empty()) ListMidiView(session);

@@ -258,14 +258,14 @@ TEST(CasmView, TagIsFoundUpToEightBytesBehindTheTrack) {
 TEST(CasmView, RowNumbersHaveAtLeastThreeDigits) {
   Session session;
   session.image = FileImage(StyleWith(MinimalCasm().Ctab(BassRecord())));
-  session.CasmRowCounter = 998;
+  session.window.CasmRowCounter = 998;
   session.window.SetColumns({{}, {}, {}});
   GetCasmInfo(session);
   ASSERT_GE(ListRows(session.window).size(), 3u);
   EXPECT_EQ(ListRows(session.window).Cell(0, 0), "998");
   EXPECT_EQ(ListRows(session.window).Cell(1, 0), "999");
   EXPECT_EQ(ListRows(session.window).Cell(2, 0), "1000");
-  EXPECT_EQ(session.CasmRowCounter, 998 + 15);
+  EXPECT_EQ(session.window.CasmRowCounter, 998 + 15);
 }
 
 TEST(CasmView, CounterStopsAt32767AndEachFurtherRowReportsOverflow) {
@@ -273,7 +273,7 @@ TEST(CasmView, CounterStopsAt32767AndEachFurtherRowReportsOverflow) {
   Session session;
   session.reporter = collected.reporter;
   session.image = FileImage(StyleWith(MinimalCasm().Ctab(BassRecord())));
-  session.CasmRowCounter = 32765;
+  session.window.CasmRowCounter = 32765;
   session.window.SetColumns({{}, {}, {}});
   GetCasmInfo(session);
   ASSERT_EQ(ListRows(session.window).size(), 15u);  // no row is lost
@@ -281,7 +281,7 @@ TEST(CasmView, CounterStopsAt32767AndEachFurtherRowReportsOverflow) {
   EXPECT_EQ(ListRows(session.window).Cell(1, 0), "32766");
   for (size_t row = 2; row < 15; ++row) EXPECT_EQ(ListRows(session.window).Cell(row, 0), "32767");
   EXPECT_EQ(ListRows(session.window).Cell(14, 1), "      ");
-  EXPECT_EQ(session.CasmRowCounter, 32767);
+  EXPECT_EQ(session.window.CasmRowCounter, 32767);
   ASSERT_EQ(collected.reports.size(), 13u);
   for (const ErrorReport& report : collected.reports) {
     EXPECT_EQ(report.number, 6);
