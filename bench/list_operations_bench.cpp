@@ -1,5 +1,5 @@
-// Sorting, searching, filtering and copying a listing whose rows are made when shown: a million
-// events, or VELTRIX_BENCH_EVENTS of them (e.g. 10000000).
+// Sorting, searching, filtering, copying and exporting a listing whose rows are made when shown:
+// a million events, or VELTRIX_BENCH_EVENTS of them (e.g. 10000000).
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
