@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/session.h"
+#include "core/shown_list.h"
 
 class QMainWindow;
 
@@ -26,8 +27,9 @@ class DockHost {
   // The open file's session: the window model with its event index, the file image listed
   // and the code page of the files' texts.
   virtual Session& session() = 0;
-  // The window as the list shows it: only the rows the filter keeps.
-  virtual const WindowModel& ShownWindow() = 0;
+  // The window as the list shows it: only the rows the filter keeps and the columns shown
+  // (read with a ListRows), good until the list next changes.
+  virtual ShownList ShownWindow() = 0;
   // The table row (an index of session().window.events) of the list's current row.
   virtual std::optional<size_t> CurrentTableRow() const = 0;
   // Lists the Midi view when another view shows, asks `rowOf` for the event's table row and

@@ -86,8 +86,9 @@ struct RowPiece {
 
 class ListPrintout {
  public:
-  ListPrintout(const WindowModel& window, const QString& heading, QPrinter& printer)
-      : window_(window),
+  ListPrintout(const ShownList& shown, const QString& heading, QPrinter& printer)
+      : columns_(shown.Columns()),
+        rows_(shown),
         heading_(heading),
         printer_(printer),
         font_(ListPrintFont()),
@@ -127,19 +128,17 @@ class ListPrintout {
   }
 
  private:
-  size_t Columns() const { return window_.columns.size(); }
+  size_t Columns() const { return columns_.size(); }
   qreal TextWidth(size_t column) const {
     return std::max(widths_[column] - gap_, metrics_.averageCharWidth() * 2);
   }
-  QString Cell(size_t row, size_t column) const {
-    return PrintText(rows_.Cell(row, column));
-  }
+  QString Cell(size_t row, size_t column) const { return PrintText(rows_.Cell(row, column)); }
 
   // False when `onRow` stopped it.
   bool PlanColumns(const std::function<bool(size_t row)>& onRow) {
     std::vector<qreal> natural(Columns());
     for (size_t c = 0; c < Columns(); ++c) {
-      headers_.append(PrintText(window_.columns[c].header));
+      headers_.append(PrintText(columns_[c].header));
       natural[c] = headerMetrics_.horizontalAdvance(headers_.back());
     }
     for (size_t r = 0; r < rows_.size(); ++r) {
@@ -257,12 +256,12 @@ class ListPrintout {
 
   int Alignment(size_t column) const {
     const Qt::Alignment horizontal =
-        QtAlignment(window_.columns[column].alignment) & Qt::AlignHorizontal_Mask;
+        QtAlignment(columns_[column].alignment) & Qt::AlignHorizontal_Mask;
     return static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine);
   }
 
-  const WindowModel& window_;
-  const ListRows rows_{window_};
+  const std::vector<Column> columns_;
+  const ListRows rows_;
   const QString heading_;
   QPrinter& printer_;
   const QFont font_;
@@ -300,14 +299,14 @@ QString PrintFailureText(const Failure& failure) {
          u';' + QString::fromStdString(failure.description());
 }
 
-int PrintList(const WindowModel& window, const QString& heading, QPrinter& printer,
+int PrintList(const ShownList& shown, const QString& heading, QPrinter& printer,
               const PrintSteps& steps) {
-  return ListPrintout(window, heading, printer).Print(steps);
+  return ListPrintout(shown, heading, printer).Print(steps);
 }
 
-int EstimatedPrintPages(const WindowModel& window, QPrinter& printer) {
-  const int perPage = ListPrintout(window, QString(), printer).LinesPerPage();
-  const size_t pages = (window.RowCount() + static_cast<size_t>(perPage) - 1) / perPage;
+int EstimatedPrintPages(const ShownList& shown, QPrinter& printer) {
+  const int perPage = ListPrintout(shown, QString(), printer).LinesPerPage();
+  const size_t pages = (ListRows(shown).size() + static_cast<size_t>(perPage) - 1) / perPage;
   return static_cast<int>(std::min<size_t>(pages, std::numeric_limits<int>::max()));
 }
 

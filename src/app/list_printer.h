@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/failure.h"
-#include "core/window_model.h"
+#include "core/shown_list.h"
 
 class QPrinter;
 
@@ -33,12 +33,12 @@ QString PrintFailureText(const Failure& failure);
 // `steps`, when given, hears how far the work has come, in thousandths (laying out the rows,
 // then drawing the pages), and stops it by returning false: the pages drawn so far stay.
 using PrintSteps = std::function<bool(int thousandths)>;
-int PrintList(const WindowModel& window, const QString& heading, QPrinter& printer,
+int PrintList(const ShownList& shown, const QString& heading, QPrinter& printer,
               const PrintSteps& steps = {});
 
 // About how many pages the list fills on `printer`, counting one line a row: a quick lower
 // bound, for asking before a very long list is laid out.
-int EstimatedPrintPages(const WindowModel& window, QPrinter& printer);
+int EstimatedPrintPages(const ShownList& shown, QPrinter& printer);
 
 // Lists longer than this many pages are printed only after the user agrees.
 inline constexpr int kPagesAskedAbout = 1000;

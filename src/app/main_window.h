@@ -103,8 +103,8 @@ class MainWindow : public QMainWindow, public DockHost {
   void SetExportDialog(std::unique_ptr<ExportDialog> dialog);
   // Options > Text Encoding: reads the files' texts in this code page and lists again.
   void SetTextEncoding(const QString& name);
-  // The window as the list shows it: only the rows the filter keeps.
-  const WindowModel& ShownWindow() override;
+  // The window as the list shows it: only the rows the filter keeps and the columns shown.
+  ShownList ShownWindow() override;
   FilterBar* filterBar() const { return filterBar_; }
   DetailPane* detailPane() const { return detailPane_; }
   ProblemsPane* problemsPane() const { return problemsPane_; }
@@ -227,7 +227,6 @@ class MainWindow : public QMainWindow, public DockHost {
   int lastColumnWidth_ = 0;  // the last column's own width, before it took the free width
   bool stretching_ = false;
   std::unique_ptr<ExportDialog> exportDialog_;
-  std::optional<WindowModel> shownWindow_;
 };
 
 // The caption as a window title: Qt reads "[*]" as a placeholder, so it is doubled.

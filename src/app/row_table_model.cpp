@@ -52,7 +52,7 @@ size_t RowTableModel::TableRow(int shownRow) const {
 }
 
 ListRows RowTableModel::ShownRows() const {
-  return ListRows(window_, shown_ ? &*shown_ : nullptr);
+  return ListRows(window_, ShownTableRows());
 }
 
 int RowTableModel::rowCount(const QModelIndex& parent) const {

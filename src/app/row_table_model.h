@@ -45,6 +45,9 @@ class RowTableModel : public QAbstractTableModel {
   size_t TableRows() const { return tableRows_; }
   // The shown rows (the window's rows when nothing is hidden), read as they are now.
   ListRows ShownRows() const;
+  // The table rows shown, in list order, until the next Refresh() or filter change; nullptr
+  // while every row is shown.
+  const std::vector<uint32_t>* ShownTableRows() const { return shown_ ? &*shown_ : nullptr; }
 
  signals:
   // The rows shown were worked out again: after every Refresh() and filter change.

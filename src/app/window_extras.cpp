@@ -81,13 +81,8 @@ void MainWindow::BuildExtras() {
 // ---- Filter ----
 
 // Only the rows the filter keeps, and only the columns the list shows.
-const WindowModel& MainWindow::ShownWindow() {
-  const std::vector<bool> columns = ShownColumns(*listView_);
-  const bool allColumns = std::find(columns.begin(), columns.end(), false) == columns.end();
-  if (!model_->Filtered() && allColumns) return session_.window;
-  shownWindow_ = WindowWithRows(session_.window, model_->ShownRows().Kept());
-  if (!allColumns) KeepShownColumns(*shownWindow_, columns);
-  return *shownWindow_;
+ShownList MainWindow::ShownWindow() {
+  return ShownListOf(session_.window, model_->ShownTableRows(), ShownColumns(*listView_));
 }
 
 // Panel 1 keeps the texts the program sets ("Copy completed", the sort hint); the row count
@@ -171,7 +166,6 @@ void MainWindow::ExportCommand() {
   const std::string path = QFile::encodeName(choice->path).toStdString();
   RunCommand("ExportList", false, [&] {
     ExportFile(ShownWindow(), {}, path, choice->format);
-    shownWindow_.reset();
     session_.window.statusText = kExportCompleted;
   });
 }

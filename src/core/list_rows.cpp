@@ -1,5 +1,6 @@
 #include "core/list_rows.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace veltrix {
@@ -20,6 +21,11 @@ ListRows::ListRows(const WindowModel& window, const std::vector<uint32_t>* shown
   }
 }
 
+ListRows::ListRows(const ShownList& shown) : ListRows(shown.window, shown.rows) {
+  shownColumns_ = shown.columns;
+  if (shownColumns_) tableCells_.resize(columns_);
+}
+
 const std::string_view* ListRows::Made(size_t tableRow, std::optional<size_t> column) const {
   const std::optional<EventRecord> record = events_->Of(tableRow);
   made_.Clear();
@@ -32,37 +38,38 @@ const std::string_view* ListRows::Made(size_t tableRow, std::optional<size_t> co
   return made_.Cells(columns_);
 }
 
-std::string_view ListRows::Cell(size_t row, size_t column) const {
-  const size_t tableRow = TableRow(row);
+std::string_view ListRows::TableCell(size_t tableRow, size_t column) const {
   if (!maker_) return table_->Cell(tableRow, column);
   if (column >= columns_) return {};
   if (madeRow_ == tableRow) return made_.Cells(columns_)[column];
   return Made(tableRow, column)[column];
 }
 
-void ListRows::CellsOf(size_t row, std::string_view* cells) const {
-  const size_t tableRow = TableRow(row);
+void ListRows::TableCellsOf(size_t tableRow, std::string_view* cells) const {
   if (!maker_) return table_->CellsOf(tableRow, cells);
   const std::string_view* made = madeRow_ == tableRow ? made_.Cells(columns_) : Made(tableRow, {});
   std::copy(made, made + columns_, cells);
 }
 
-std::vector<std::string> ListRows::Row(size_t row) const {
-  std::vector<std::string_view> cells(columns_);
-  CellsOf(row, cells.data());
-  return {cells.begin(), cells.end()};
+std::string_view ListRows::Cell(size_t row, size_t column) const {
+  if (shownColumns_) {
+    if (column >= shownColumns_->size()) return {};
+    column = (*shownColumns_)[column];
+  }
+  return TableCell(TableRow(row), column);
 }
 
-RowTable ListRows::Kept() const {
-  RowTable kept;
-  kept.SetColumnCount(columns_);
-  kept.Reserve(size());
-  std::vector<std::string_view> cells(std::max<size_t>(columns_, 1));
-  for (size_t row = 0; row < size(); ++row) {
-    CellsOf(row, cells.data());
-    kept.AddRow(cells.data(), columns_);
-  }
-  return kept;
+void ListRows::CellsOf(size_t row, std::string_view* cells) const {
+  if (!shownColumns_) return TableCellsOf(TableRow(row), cells);
+  TableCellsOf(TableRow(row), tableCells_.data());
+  for (size_t column : *shownColumns_)
+    *cells++ = column < columns_ ? tableCells_[column] : std::string_view();
+}
+
+std::vector<std::string> ListRows::Row(size_t row) const {
+  std::vector<std::string_view> cells(ColumnCount());
+  CellsOf(row, cells.data());
+  return {cells.begin(), cells.end()};
 }
 
 }  // namespace veltrix

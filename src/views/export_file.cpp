@@ -90,10 +90,10 @@ std::optional<ExportFormat> ExportFormatNamed(std::string_view name) {
   return std::nullopt;
 }
 
-void ExportFile(const WindowModel& window, const std::vector<std::string>& messages,
+void ExportFile(const ShownList& shown, const std::vector<std::string>& messages,
                 const std::string& path, ExportFormat format) {
   if (path.empty()) Raise(kPathNotFound);
-  if (IsListedFile(window, path))
+  if (IsListedFile(shown.window, path))
     throw Failure(kPathFileAccessError,
                   "The listed file is never overwritten; choose another name for the export");
   std::error_code error;
@@ -103,13 +103,13 @@ void ExportFile(const WindowModel& window, const std::vector<std::string>& messa
   const TextSink write = [&](std::string_view text) { file.Write(text); };
   switch (format) {
     case ExportFormat::Tsv:
-      WriteTsv(window, write);
+      WriteTsv(shown, write);
       break;
     case ExportFormat::Csv:
-      WriteCsv(window, write);
+      WriteCsv(shown, write);
       break;
     case ExportFormat::Json:
-      WriteJson(window, messages, write);
+      WriteJson(shown, messages, write);
       break;
   }
   file.Replace(path);

@@ -136,10 +136,10 @@ void WriteRows(const ListRows& rows, Writer& writer) {
   }
 }
 
-void WriteTable(const WindowModel& window, TableFormat format, const TextSink& write) {
+void WriteTable(const ShownList& shown, TableFormat format, const TextSink& write) {
   TableTextWriter writer(format, write);
-  writer.Header(window.columns);
-  WriteRows(ListRows(window), writer);
+  writer.Header(shown.Columns());
+  WriteRows(ListRows(shown), writer);
   writer.Flush();
 }
 
@@ -221,20 +221,20 @@ void TableTextWriter::Flush() {
   used_ = 0;
 }
 
-void AppendTsv(const WindowModel& window, std::string& out) {
-  WriteTsv(window, [&](std::string_view text) { out.append(text); });
+void AppendTsv(const ShownList& shown, std::string& out) {
+  WriteTsv(shown, [&](std::string_view text) { out.append(text); });
 }
 
-void AppendCsv(const WindowModel& window, std::string& out) {
-  WriteCsv(window, [&](std::string_view text) { out.append(text); });
+void AppendCsv(const ShownList& shown, std::string& out) {
+  WriteCsv(shown, [&](std::string_view text) { out.append(text); });
 }
 
-void WriteTsv(const WindowModel& window, const TextSink& write) {
-  WriteTable(window, TableFormat::Tsv, write);
+void WriteTsv(const ShownList& shown, const TextSink& write) {
+  WriteTable(shown, TableFormat::Tsv, write);
 }
 
-void WriteCsv(const WindowModel& window, const TextSink& write) {
-  WriteTable(window, TableFormat::Csv, write);
+void WriteCsv(const ShownList& shown, const TextSink& write) {
+  WriteTable(shown, TableFormat::Csv, write);
 }
 
 void AppendJsonString(std::string_view text, std::string& out) {
@@ -282,30 +282,30 @@ void AppendJsonString(std::string_view text, std::string& out) {
 
 namespace {
 
-void WriteJsonObject(const WindowModel& window, const std::vector<std::string>& messages,
+void WriteJsonObject(const ShownList& shown, const std::vector<std::string>& messages,
                      JsonWindowWriter& writer) {
-  writer.Begin(window);
-  WriteRows(ListRows(window), writer);
-  writer.End(window, messages);
+  writer.Begin(shown);
+  WriteRows(ListRows(shown), writer);
+  writer.End(shown.window, messages);
 }
 
 }  // namespace
 
-void AppendJson(const WindowModel& window, const std::vector<std::string>& messages,
+void AppendJson(const ShownList& shown, const std::vector<std::string>& messages,
                 std::string& out) {
-  WriteJson(window, messages, [&](std::string_view text) { out.append(text); });
+  WriteJson(shown, messages, [&](std::string_view text) { out.append(text); });
 }
 
-void WriteJson(const WindowModel& window, const std::vector<std::string>& messages,
+void WriteJson(const ShownList& shown, const std::vector<std::string>& messages,
                const TextSink& write) {
   JsonWindowWriter writer(write);
-  WriteJsonObject(window, messages, writer);
+  WriteJsonObject(shown, messages, writer);
 }
 
-void WriteJsonLine(const WindowModel& window, const std::vector<std::string>& messages,
+void WriteJsonLine(const ShownList& shown, const std::vector<std::string>& messages,
                    std::string_view path, const TextSink& write) {
   JsonWindowWriter writer(write, &path);
-  WriteJsonObject(window, messages, writer);
+  WriteJsonObject(shown, messages, writer);
 }
 
 JsonWindowWriter::JsonWindowWriter(const TextSink& write, const std::string_view* path)
@@ -318,7 +318,9 @@ void JsonWindowWriter::FlushIfFull() {
   }
 }
 
-void JsonWindowWriter::Begin(const WindowModel& window) {
+void JsonWindowWriter::Begin(const ShownList& shown) {
+  const WindowModel& window = shown.window;
+  const std::vector<Column> columns = shown.Columns();
   out_.push_back('{');
   if (path_) {
     out_.append("\"path\":");
@@ -330,9 +332,9 @@ void JsonWindowWriter::Begin(const WindowModel& window) {
   out_.append(",\"view\":");
   AppendJsonString(window.PressedView(), out_);
   out_.append(",\"columns\":[");
-  for (size_t c = 0; c < window.columns.size(); ++c) {
+  for (size_t c = 0; c < columns.size(); ++c) {
     if (c) out_.push_back(',');
-    AppendJsonString(window.columns[c].header, out_);
+    AppendJsonString(columns[c].header, out_);
   }
   out_.append("],\"rows\":[");
 }

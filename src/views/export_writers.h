@@ -5,32 +5,33 @@
 #include <string_view>
 #include <vector>
 
+#include "core/shown_list.h"
 #include "core/window_model.h"
 
 namespace veltrix {
 
-// The view as text: a header line and a line per row. TSV cells escape TAB, CR, LF and
-// backslash as \t, \r, \n, \\; CSV follows RFC 4180 (CR LF line ends, quoted when needed).
-void AppendTsv(const WindowModel& window, std::string& out);
-void AppendCsv(const WindowModel& window, std::string& out);
+// The list as it shows (a window converts to every row and column) as text: a header line
+// and a line per row. TSV cells escape TAB, CR, LF and backslash as \t, \r, \n, \\; CSV
+// follows RFC 4180 (CR LF line ends, quoted when needed).
+void AppendTsv(const ShownList& shown, std::string& out);
+void AppendCsv(const ShownList& shown, std::string& out);
 
 // The same texts handed to `write` in pieces (a quarter megabyte for a table, about a
 // megabyte for JSON), so a million-row view is never held twice in memory.
 using TextSink = std::function<void(std::string_view)>;
-void WriteTsv(const WindowModel& window, const TextSink& write);
-void WriteCsv(const WindowModel& window, const TextSink& write);
-void WriteJson(const WindowModel& window, const std::vector<std::string>& messages,
+void WriteTsv(const ShownList& shown, const TextSink& write);
+void WriteCsv(const ShownList& shown, const TextSink& write);
+void WriteJson(const ShownList& shown, const std::vector<std::string>& messages,
                const TextSink& write);
 
 // The object of WriteJson on one line, with "path" as its first member: one line of a JSON
 // Lines stream, ended by LF.
-void WriteJsonLine(const WindowModel& window, const std::vector<std::string>& messages,
+void WriteJsonLine(const ShownList& shown, const std::vector<std::string>& messages,
                    std::string_view path, const TextSink& write);
 
-// The whole window as one JSON object: caption, view, columns, rows, labels, warning,
-// status and the texts of the message boxes shown.
-void AppendJson(const WindowModel& window, const std::vector<std::string>& messages,
-                std::string& out);
+// The list as one JSON object: caption, view, the shown columns and rows, then the window's
+// own labels, warning, status and the texts of the message boxes shown.
+void AppendJson(const ShownList& shown, const std::vector<std::string>& messages, std::string& out);
 
 // A JSON string literal of UTF-8 text.
 void AppendJsonString(std::string_view text, std::string& out);
@@ -70,7 +71,7 @@ class JsonWindowWriter {
  public:
   // With a `path` the object is one line of a JSON Lines stream with "path" first.
   explicit JsonWindowWriter(const TextSink& write, const std::string_view* path = nullptr);
-  void Begin(const WindowModel& window);
+  void Begin(const ShownList& shown);
   void Row(const std::string_view* cells, size_t count);
   // A row with `plain` before cell `place` (at most `count`), as TableTextWriter's.
   void RowWithPlainCell(const std::string_view* cells, size_t count, size_t place,

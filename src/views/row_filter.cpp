@@ -62,27 +62,6 @@ RowTable RowsAt(const ListRows& rows, const std::vector<uint32_t>& indices) {
   return result;
 }
 
-WindowModel WindowWithRows(WindowModel& window, RowTable rows) {
-  // Everything the window shows but its rows and their records, copied as a whole so that a
-  // label added to the window later is not left behind: the window's own rows and records are
-  // set aside for the copy and put back afterwards, also when the copy fails.
-  struct SetAside {
-    WindowModel& window;
-    RowTable rows;
-    EventIndex events;
-    ~SetAside() {
-      window.rows = std::move(rows);
-      window.events = std::move(events);
-    }
-  } aside{window, std::move(window.rows), std::move(window.events)};
-  WindowModel shown = window;
-  shown.rows = std::move(rows);
-  shown.rowMaker.reset();
-  shown.onProgress = nullptr;
-  shown.onFitColumns = nullptr;
-  return shown;
-}
-
 std::string FilteredRowsText(size_t shown, size_t total) {
   return std::to_string(shown) + " of " + std::to_string(total) + " rows";
 }

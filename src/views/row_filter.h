@@ -49,10 +49,6 @@ std::vector<uint32_t> FilterRows(const ListRows& rows, const std::vector<Column>
 // A table of the given rows of `rows`, in the given order.
 RowTable RowsAt(const ListRows& rows, const std::vector<uint32_t>& indices);
 
-// A window model showing `rows` in place of the window's rows: everything else (columns,
-// file name, labels, options) as the window has it.
-WindowModel WindowWithRows(WindowModel& window, RowTable rows);
-
 // "N of M rows", for the status bar while a filter hides rows.
 std::string FilteredRowsText(size_t shown, size_t total);
 

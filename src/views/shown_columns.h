@@ -1,14 +1,18 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
+#include "core/shown_list.h"
 #include "core/window_model.h"
 
 namespace veltrix {
 
-// Drops from `window` the columns whose entry in `shown` is false (a column past the end of
-// `shown` stays), cells and headers alike, so Copy, Print and Export write the columns the
-// list shows. A sort by a dropped column is forgotten; one by a kept column follows it.
-void KeepShownColumns(WindowModel& window, const std::vector<bool>& shown);
+// What the list shows of `window`: the table rows `rows` (nullptr for all) and the columns
+// whose entry in `shown` is true (a column past the end of `shown` stays), so Copy, Print
+// and Export write the rows and columns the list shows. With every column shown the list
+// has no column map and reads the window's columns as they are.
+ShownList ShownListOf(const WindowModel& window, const std::vector<uint32_t>* rows,
+                      const std::vector<bool>& shown);
 
 }  // namespace veltrix

@@ -108,7 +108,7 @@ class FilterKindsTest : public QObject {
     const QString copied = CopyAll(*ui.window);
     QVERIFY2(copied.startsWith("ID\tDelay\tMeasure\tCh\tCommand\t"), qPrintable(copied));
     QVERIFY(!copied.contains("Metadata") && !copied.contains("Midi Event"));
-    QCOMPARE(ui.window->ShownWindow().columns.size(), size_t{5});  // what Print lays out
+    QCOMPARE(ui.window->ShownWindow().Columns().size(), size_t{5});  // what Print lays out
 
     const QString tsv = files.Path("list.tsv");
     ui.window->SetExportDialog(std::make_unique<OneExport>(tsv));

@@ -213,7 +213,7 @@ class WindowExtrasTest : public QObject {
     ui.preview->pdfPath = QDir(QDir::tempPath()).filePath("veltrix-filter-print.pdf");
     ui.Trigger("mnuPrint");
     QCOMPARE(ui.preview->captions.size(), 1);
-    QCOMPARE(ui.window->ShownWindow().rows.size(), size_t{2});
+    QCOMPARE(ListRows(ui.window->ShownWindow()).size(), size_t{2});
     QFile::remove(ui.preview->pdfPath);
   }
 

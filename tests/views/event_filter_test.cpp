@@ -142,14 +142,14 @@ TEST(ShownColumns, HiddenColumnsLeaveCellsHeadersAndSort) {
       {{"ID", 0, L, ""}, {"Ch", 0, L, ""}, {"Type", 0, L, ""}, {"Command", 0, L, ""}});
   window.rows.AddRow({"000022", "1", "Midi Event", "Note On"});
   window.sort = {0, 3, true};
-  KeepShownColumns(window, {true, false, true});  // Command past the end stays
-  ASSERT_EQ(window.columns.size(), 3u);
-  EXPECT_EQ(window.columns[1].header, "Type");
-  EXPECT_EQ(ListRows(window).Cell(0, 1), "Midi Event");
-  EXPECT_EQ(ListRows(window).Cell(0, 2), "Note On");
-  EXPECT_EQ(window.sort.key, 2u);
-  KeepShownColumns(window, {true, true, false});
-  EXPECT_FALSE(window.sort.sorted);
+  const ShownList shown = ShownListOf(window, nullptr, {true, false, true});  // Command stays
+  ASSERT_EQ(shown.Columns().size(), 3u);
+  EXPECT_EQ(shown.Columns()[1].header, "Type");
+  EXPECT_EQ(ListRows(shown).Cell(0, 1), "Midi Event");
+  EXPECT_EQ(ListRows(shown).Cell(0, 2), "Note On");
+  EXPECT_EQ(shown.Sort().key, 2u);
+  EXPECT_TRUE(shown.Sort().sorted);
+  EXPECT_FALSE(ShownListOf(window, nullptr, {true, true, true, false}).Sort().sorted);
 }
 
 }  // namespace

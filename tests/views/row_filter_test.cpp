@@ -72,26 +72,12 @@ TEST(RowFilter, FoldsOnlyAsciiLetters) {
   EXPECT_EQ(FilterRows(rows, columns, {"\xC3\x84RGER", "", 0}), (std::vector<uint32_t>{0}));
 }
 
-TEST(RowFilter, ShownRowsMakeATableAndAWindowOfTheirOwn) {
+TEST(RowFilter, ShownRowsMakeATableOfTheirOwn) {
   const RowTable rows = MidiRows();
   const RowTable shown = RowsAt(rows, {4, 1, 99});
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown.Row(0), rows.Row(4));
   EXPECT_EQ(shown.Row(1), rows.Row(1));
-
-  WindowModel window;
-  window.SetColumns(kMidiColumns);
-  window.fileName = "/music/song.mid";
-  window.viewPressed[0] = true;
-  window.lblLength = "Length: 1:00";  // shown with the Time Column on
-  for (size_t row = 0; row < rows.size(); ++row) window.rows.AddRow(rows.Row(row));
-  const WindowModel copy = WindowWithRows(window, shown);
-  EXPECT_EQ(copy.lblLength, "Length: 1:00");
-  EXPECT_EQ(ListRows(window).size(), rows.size());  // the window keeps its own rows
-  EXPECT_EQ(copy.fileName, window.fileName);
-  EXPECT_EQ(copy.PressedView(), "Midi");
-  ASSERT_EQ(copy.columns.size(), kMidiColumns.size());
-  EXPECT_EQ(copy.rows.size(), 2u);
   EXPECT_EQ(FilteredRowsText(2, 5), "2 of 5 rows");
 }
 
