@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "core/failure.h"
-#include "core/number_text.h"
 #include "midi/event_walk.h"
+#include "style/ots_rows.h"
 #include "style/section_locator.h"
 
 namespace veltrix {
@@ -47,7 +47,16 @@ class OtsWalk {
   int64_t WalkTrack(int64_t firstEvent, uint32_t length) {
     const int64_t end = firstEvent + length;
     session_.ReadPos = CheckedInt32(firstEvent - 1);
+    // Each track starts without a measure grid: a grid set by the track before ends here.
+    EventIndex& events = window_.events;
+    if (!events.measureChanges().empty() &&
+        !(events.measureChanges().back().state == MeasureState{}))
+      events.AddMeasureChange(session_.ReadPos, MeasureState{});
+    // Only the records are kept: the rows are made from them when they are shown. The texts
+    // whose making can report a fault are still made, so the reports come as with every text.
     WalkState state;
+    state.texts = false;
+    state.reports = true;
     WalkedEvent event;
     while (session_.ReadPos < end - 1) {
       if (session_.ReadPos / kProgressStep > progressSteps_) {
@@ -56,27 +65,20 @@ class OtsWalk {
       }
       ReadDeltaTime(session_, state, event);
       const int64_t statusAt = int64_t{session_.ReadPos} + 1;
+      const MeasureState measureBefore = state.measure;
       DecodeEvent(session_, state, event);
       if (event.endOfTrack) {
         session_.ReadPos = CheckedInt32(int64_t{session_.ReadPos} + 3 + session_.EventLength);
         return session_.ReadPos;
       }
-      AddRow(event, {event.id, session_.ReadPos, state.ticks, event.status, 0, otsNumber_});
-      if (event.status == 0xFF)
+      events.Add({event.id, session_.ReadPos, state.ticks, event.status, 0, otsNumber_});
+      if (event.status == 0xFF) {
         if (std::optional<int32_t> tempo = TempoAt(session_.image, statusAt))
-          window_.events.AddTempo(state.ticks, *tempo, otsNumber_);
+          events.AddTempo(state.ticks, *tempo, otsNumber_);
+        if (!(state.measure == measureBefore)) events.AddMeasureChange(event.id, state.measure);
+      }
     }
     return std::max<int64_t>(end, int64_t{session_.ReadPos} + 1);
-  }
-
-  void AddRow(const WalkedEvent& event, const EventRecord& record) {
-    char number[24], id[24], delay[24];
-    const std::string_view cells[] = {{number, FormatDecimal(number, otsNumber_)},
-                                      {id, FormatZeroPadded(id, event.id, 6)},
-                                      {delay, FormatDecimal(delay, event.delta)},
-                                      event.type,
-                                      event.command};
-    window_.AddEventRow(cells, std::size(cells), record);
   }
 
   Session& session_;
@@ -94,6 +96,8 @@ void GetOTS(Session& session) {
   });
   // Also after a failure, so the window is usable again with the rows read so far.
   WindowModel& window = session.window;
+  window.rows.SetColumnCount(window.columns.size());
+  window.rowMaker = MakeOtsRows(session);
   window.SetProgress(0);
   window.listVisible = true;
   window.FitColumns(true);

@@ -33,16 +33,6 @@ std::string LengthLabel(int64_t microseconds) {
   return "Length: " + LengthText(microseconds);
 }
 
-// Puts the rows back in the walk's order, which is the order of their first bytes.
-void RestoreWalkOrder(WindowModel& window) {
-  std::vector<uint32_t> order(window.RowCount());
-  std::iota(order.begin(), order.end(), 0u);
-  std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-    return window.events.Of(a)->first < window.events.Of(b)->first;
-  });
-  window.PermuteRows(order);
-}
-
 // The time of the latest event of the Midi listing the window holds: the one at the largest
 // tick, as the ticks of a track never go down.
 std::optional<int64_t> SongMicroseconds(const Session& session) {
@@ -57,8 +47,8 @@ std::optional<int64_t> SongMicroseconds(const Session& session) {
 // The Time cell put in before cell `place` of the rows another maker makes.
 class TimedMadeRows final : public RowMaker {
  public:
-  TimedMadeRows(std::shared_ptr<const RowMaker> rows, size_t place, TempoMap map)
-      : rows_(std::move(rows)), place_(place), map_(std::move(map)) {}
+  TimedMadeRows(std::shared_ptr<const RowMaker> rows, size_t place, EventTimes times)
+      : rows_(std::move(rows)), place_(place), times_(std::move(times)) {}
 
   size_t ColumnCount() const override { return rows_->ColumnCount() + 1; }
 
@@ -81,25 +71,23 @@ class TimedMadeRows final : public RowMaker {
 
  private:
   std::string_view TimeText(const EventRecord& record) const {
-    return map_.GivesTime() ? texts_.Of(map_.MicrosecondsAt(record.tick)) : std::string_view();
+    return times_.GivesTime() ? texts_.Of(times_.Of(record)) : std::string_view();
   }
 
   std::shared_ptr<const RowMaker> rows_;
   size_t place_;
-  TempoMap map_;
+  EventTimes times_;  // of each track, in the Ots view
   mutable ClockTexts texts_;
 };
 
-// Adds the Time column to a Midi listing whose rows are made when shown; its place, or nothing
-// when the view has none.
+// Adds the Time column to a Midi or Ots listing whose rows are made when shown; its place, or
+// nothing when the view has none.
 std::optional<size_t> AddTimeToMadeRows(Session& session) {
   WindowModel& window = session.window;
   const std::optional<size_t> place = TimeColumnPlace(window);
   if (!place || !window.rowMaker || *place > window.rowMaker->ColumnCount()) return std::nullopt;
-  TempoMap map(DivisionOfFile(session.image));
-  for (const TempoChange& change : window.events.tempos())
-    map.AddTempo(change.tick, change.microsecondsPerQuarter);
-  window.rowMaker = std::make_shared<const TimedMadeRows>(window.rowMaker, *place, std::move(map));
+  window.rowMaker = std::make_shared<const TimedMadeRows>(window.rowMaker, *place,
+                                                          EventTimes(session.image, window.events));
   window.columns.insert(window.columns.begin() + static_cast<std::ptrdiff_t>(*place), TimeColumn());
   window.rows.SetColumnCount(window.columns.size());
   return place;
@@ -123,27 +111,7 @@ bool AddTimeColumn(Session& session) {
                          : std::string();
   // A Midi listing gets its column while it is made (ListMidiView).
   if (!window.options.TimeColumn || view != "Ots" || window.events.view() != view) return false;
-  const std::optional<size_t> place = TimeColumnPlace(window);
-  if (!place || window.events.size() != window.rows.size()) return false;
-
-  if (window.sort.sorted) RestoreWalkOrder(window);
-  const EventTimes times(session.image, window.events);
-  const size_t columns = window.rows.ColumnCount();
-  RowTable timed;
-  timed.SetColumnCount(columns + 1);
-  timed.Reserve(window.rows.size());
-  std::vector<std::string_view> cells(columns + 1);
-  char text[kClockTextRoom];
-  for (size_t row = 0; row < window.rows.size(); ++row) {
-    window.rows.CellsOf(row, cells.data());
-    std::move_backward(cells.begin() + *place, cells.end() - 1, cells.end());
-    const int64_t microseconds = times.GivesTime() ? times.Of(*window.events.Of(row)) : 0;
-    cells[*place] = times.GivesTime() ? std::string_view(text, FormatClock(text, microseconds))
-                                      : std::string_view();
-    timed.AddRow(cells.data(), cells.size());
-  }
-  window.rows = std::move(timed);
-  window.columns.insert(window.columns.begin() + static_cast<std::ptrdiff_t>(*place), TimeColumn());
+  if (!AddTimeToMadeRows(session)) return false;
   window.FitColumns(true);
   return true;
 }

@@ -22,10 +22,9 @@ namespace veltrix {
 std::optional<size_t> TimeColumnPlace(const WindowModel& window);
 
 // Sets the length label of the view the window shows: the song's length with the option on,
-// empty with it off. With the option on it adds the Time column to an Ots listing, from its
-// event index; when the list was sorted its rows are put back in the walk's order, as the
-// sort before the column's arrival may have used another column: sort them again. True when
-// the column was added. (A Midi listing gets its column as it is made: ListMidiView.)
+// empty with it off. With the option on it adds the Time column to an Ots listing, made from
+// its event index with the other cells; sort the list afterwards. True when the column was
+// added. (A Midi listing gets its column as it is made: ListMidiView.)
 bool AddTimeColumn(Session& session);
 
 // getMidiList with the Time column when the option is on, its cells added as the rows are

@@ -223,5 +223,23 @@ TEST(OtsView, TooShortForTheSearchGivesAnEmptyView) {
   EXPECT_TRUE(listing.messages.empty());
 }
 
+// A tempo's text reads the time signature in force; each track starts without one, so a track
+// lists alike whether or not a track with a time signature comes before it.
+TEST(OtsView, EachTrackStartsWithoutTheTimeSignatureOfTheTrackBefore) {
+  const TrackBuilder eighths =
+      TrackBuilder().TimeSignature(0, 6, 3).Tempo(0, 400000).Event(10, {0xC0, 1}).EndOfTrack();
+  const TrackBuilder plain = TrackBuilder().Tempo(0, 400000).Event(10, {0xC0, 2}).EndOfTrack();
+  auto both = ListStyle(OtsStyle(OtsBuilder().Track(eighths).Track(plain)), "Ots");
+  auto alone = ListStyle(OtsStyle(OtsBuilder().Track(plain)), "Ots");
+  auto first = ListStyle(OtsStyle(OtsBuilder().Track(eighths)), "Ots");
+  ASSERT_EQ(both.RowCount(), 5u);
+  ASSERT_EQ(alone.RowCount(), 2u);
+  ASSERT_EQ(first.RowCount(), 3u);
+  const std::vector<std::string> expected = {first.Cell(0, 4), first.Cell(1, 4), first.Cell(2, 4),
+                                             alone.Cell(0, 4), alone.Cell(1, 4)};
+  EXPECT_EQ(ColumnOf(both, 4), expected);
+  EXPECT_NE(first.Cell(1, 4), alone.Cell(0, 4));  // the time signature does change the text
+}
+
 }  // namespace
 }  // namespace veltrix::style_test
