@@ -18,7 +18,7 @@ void EventIndex::Start(std::string view) {
   latestTick_ = INT32_MIN;
 }
 
-void EventIndex::Add(const EventRecord& record) {
+void EventIndex::AddAside(const EventRecord& record) {
   const int64_t length = int64_t{record.last} - record.first;
   const bool fits = length >= 0 && length < kLongEvent;
   if (!fits) {

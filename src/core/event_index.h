@@ -62,12 +62,27 @@ class EventIndex {
   // The record of row `row`; nothing beyond the rows.
   std::optional<EventRecord> Of(size_t row) const {
     if (row >= records_.size()) return std::nullopt;
-    return Unpacked(records_[row]);
+    const Packed& packed = records_[row];
+    const uint32_t length = packed.lengthAndStatus >> 8;
+    if (length == kLongEvent || !trackStarts_.empty()) return Unpacked(packed);
+    return EventRecord{packed.first,
+                       packed.first + static_cast<int32_t>(length),
+                       packed.tick,
+                       static_cast<uint8_t>(packed.lengthAndStatus & 0xFF),
+                       0,
+                       0};
   }
 
   // Adds the record of the next row. The records of one-touch-setting tracks come in the
   // order of their first bytes (a walk reads the file forward).
-  void Add(const EventRecord& record);
+  void Add(const EventRecord& record) {
+    const int64_t length = int64_t{record.last} - record.first;
+    const int16_t track = trackStarts_.empty() ? 0 : trackStarts_.back().track;
+    if (length < 0 || length >= kLongEvent || record.otsTrack != track) return AddAside(record);
+    records_.push_back(
+        {record.first, record.tick, static_cast<uint32_t>(length) << 8 | record.status});
+    if (record.tick > latestTick_) latestTick_ = record.tick;
+  }
   // The largest tick of the records, whatever their order; nothing without records.
   std::optional<int32_t> LatestTick() const {
     return records_.empty() ? std::nullopt : std::optional<int32_t>(latestTick_);
@@ -115,6 +130,8 @@ class EventIndex {
   };
 
   EventRecord Unpacked(const Packed& packed) const;
+  // Adds a record whose event is too long for its word or that begins another track.
+  void AddAside(const EventRecord& record);
 
   // The records in blocks of two megabytes that never move, so a growing index never holds
   // its old and new copies at once, and a large one is taken in large pages (each first touch
