@@ -10,27 +10,14 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/message_presenter.h"
-#include "app/open_dialog.h"
 #include "builder/smf_builder.h"
+#include "gui/window_doubles.h"
 #include "tools/large_file.h"
 
 namespace {
 
-class CountingPresenter final : public veltrix::app::MessagePresenter {
- public:
-  void Show(QWidget*, const QString&) override { ++shown; }
-  int shown = 0;
-};
-
-class FixedDialog final : public veltrix::app::OpenDialog {
- public:
-  explicit FixedDialog(QString path) : path_(std::move(path)) {}
-  std::optional<QString> ChooseFile(QWidget*, const QString&) override { return path_; }
-
- private:
-  QString path_;
-};
+using veltrix::bench::CountingPresenter;
+using veltrix::bench::FixedDialog;
 
 double PeakResidentMegabytes() {
   rusage usage{};

@@ -13,26 +13,14 @@
 #include <random>
 
 #include "app/main_window.h"
-#include "app/message_presenter.h"
-#include "app/open_dialog.h"
 #include "builder/smf_builder.h"
+#include "gui/window_doubles.h"
 #include "tools/large_file.h"
 
 namespace {
 
-class QuietPresenter final : public veltrix::app::MessagePresenter {
- public:
-  void Show(QWidget*, const QString&) override {}
-};
-
-class FixedDialog final : public veltrix::app::OpenDialog {
- public:
-  explicit FixedDialog(QString path) : path_(std::move(path)) {}
-  std::optional<QString> ChooseFile(QWidget*, const QString&) override { return path_; }
-
- private:
-  QString path_;
-};
+using veltrix::bench::CountingPresenter;
+using veltrix::bench::FixedDialog;
 
 // The window with the file listed, made at the first use and closed before the application
 // ends (a window must not outlive it).
@@ -49,7 +37,7 @@ veltrix::app::MainWindow& OpenedWindow() {
     path = folder->filePath("large.mid");
     veltrix::builder::WriteFile(path.toStdString(), veltrix::bench::LargeFormat0File(events));
   }
-  window = std::make_unique<veltrix::app::MainWindow>(std::make_unique<QuietPresenter>(),
+  window = std::make_unique<veltrix::app::MainWindow>(std::make_unique<CountingPresenter>(),
                                                       std::make_unique<FixedDialog>(path));
   window->resize(1200, 900);
   window->show();

@@ -15,26 +15,11 @@ namespace {
 // The Midi view's columns: ID, Delay, Measure, Ch, Type, Command.
 enum MidiColumn : size_t { kId, kDelay, kMeasure, kChannel, kType, kCommand, kMidiColumns };
 
-class MidiRows final : public RowMaker {
+class MidiRows final : public EventRowMaker {
  public:
-  explicit MidiRows(const Session& listing) : measures_(listing.window.events.measureChanges()) {
-    session_.image = listing.image;
-    session_.window.options = listing.window.options;
-    session_.codePage = listing.codePage;
-  }
+  using EventRowMaker::EventRowMaker;
 
   size_t ColumnCount() const override { return kMidiColumns; }
-
-  void Make(const EventRecord& record, MadeRow& row) const override {
-    row.Clear();
-    // The walk read this event without a failure, so making it again cannot fail; should it
-    // all the same, the row stays empty rather than the window failing.
-    try {
-      MakeRow(record, row);
-    } catch (...) {
-      row.Clear();
-    }
-  }
 
   bool MakeCell(const EventRecord& record, size_t column, MadeRow& row) const override {
     row.Clear();
@@ -59,19 +44,15 @@ class MidiRows final : public RowMaker {
  private:
   static bool IsChannelStatus(uint8_t status) { return status != 0xFF && status != 0xF0; }
 
-  void MakeRow(const EventRecord& record, MadeRow& row) const {
-    WalkState state;
-    state.runningStatus = record.status;
-    state.measure = MeasureBefore(measures_, record.first);
+  void MakeRow(const EventRecord& record, MadeRow& row) const override {
+    WalkState state = StateBefore(record);
+    const MeasureState measure = state.measure;  // a Time Signature event changes it
     WalkedEvent event;
-    session_.ReadPos = record.first - 1;
-    ReadDeltaTime(session_, state, event);
-    state.ticks = record.tick;
+    Decode(record, state, event);
     char position[kPositionTextRoom];
-    const size_t positionLength = state.measure.ticksPerMeasure > 0
-                                      ? PositionText(position, state.ticks, state.measure)
+    const size_t positionLength = measure.ticksPerMeasure > 0
+                                      ? PositionText(position, record.tick, measure)
                                       : kNoGridPosition.copy(position, kNoGridPosition.size());
-    DecodeEvent(session_, state, event);
     char number[24];
     row.Add({number, FormatZeroPadded(number, event.id, 6)});
     row.Add({number, FormatDecimal(number, event.delta)});
@@ -80,14 +61,39 @@ class MidiRows final : public RowMaker {
     row.Add(event.type);
     row.Add(event.command);
   }
-
-  std::vector<MeasureChange> measures_;  // the listing's, for the measure state of a row
-  // The decoders read the image through a session; its reports go nowhere, as the walk that
-  // listed the window has made them already.
-  mutable Session session_;
 };
 
 }  // namespace
+
+EventRowMaker::EventRowMaker(const Session& listing)
+    : measures_(listing.window.events.measureChanges()) {
+  session_.image = listing.image;
+  session_.window.options = listing.window.options;
+  session_.codePage = listing.codePage;
+}
+
+void EventRowMaker::Make(const EventRecord& record, MadeRow& row) const {
+  row.Clear();
+  try {
+    MakeRow(record, row);
+  } catch (...) {
+    row.Clear();
+  }
+}
+
+WalkState EventRowMaker::StateBefore(const EventRecord& record) const {
+  WalkState state;
+  state.runningStatus = record.status;
+  state.measure = MeasureBefore(measures_, record.first);
+  return state;
+}
+
+void EventRowMaker::Decode(const EventRecord& record, WalkState& state, WalkedEvent& event) const {
+  session_.ReadPos = record.first - 1;
+  ReadDeltaTime(session_, state, event);
+  state.ticks = record.tick;
+  DecodeEvent(session_, state, event);
+}
 
 std::shared_ptr<const RowMaker> MakeMidiRows(const Session& session) {
   return std::make_shared<const MidiRows>(session);
