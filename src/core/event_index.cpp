@@ -30,8 +30,8 @@ void EventIndex::AddAside(const EventRecord& record) {
   }
   const int16_t track = trackStarts_.empty() ? 0 : trackStarts_.back().track;
   if (record.otsTrack != track) trackStarts_.push_back({record.first, record.otsTrack});
-  records_.push_back({record.first, record.tick,
-                      static_cast<uint32_t>(fits ? length : kLongEvent) << 8 | record.status});
+  records_.push_back(
+      {record.first, record.tick, record.status, static_cast<uint8_t>(fits ? length : kLongEvent)});
   if (record.tick > latestTick_) latestTick_ = record.tick;
 }
 
@@ -39,10 +39,9 @@ EventRecord EventIndex::Unpacked(const Packed& packed) const {
   EventRecord record;
   record.first = packed.first;
   record.tick = packed.tick;
-  record.status = static_cast<uint8_t>(packed.lengthAndStatus & 0xFF);
-  const uint32_t length = packed.lengthAndStatus >> 8;
-  if (length != kLongEvent) {
-    record.last = packed.first + static_cast<int32_t>(length);
+  record.status = packed.status;
+  if (packed.length != kLongEvent) {
+    record.last = packed.first + packed.length;
   } else {
     auto after =
         std::upper_bound(longEvents_.begin(), longEvents_.end(), packed.first,
@@ -72,10 +71,12 @@ void EventIndex::Records::Free::operator()(Packed* block) const noexcept {
 void EventIndex::Records::AddRoom() {
   constexpr size_t kFirstRoom = 256;
   // Only the records added are written: a block is not cleared first.
+  // A whole block takes its two megabytes in a large page; the first block, while it grows,
+  // takes small pages, so a short file's index takes no two megabytes.
   auto allocate = [](size_t records) {
-    // A whole block takes its two megabytes, so that it is given a large page.
-    const size_t bytes = records == kBlock ? size_t{2} << 20 : records * sizeof(Packed);
-    return std::unique_ptr<Packed[], Free>(static_cast<Packed*>(AllocateFileBytes(bytes)));
+    const bool whole = records == kBlock;
+    const size_t bytes = whole ? size_t{2} << 20 : records * sizeof(Packed);
+    return std::unique_ptr<Packed[], Free>(static_cast<Packed*>(AllocateFileBytes(bytes, whole)));
   };
   if (capacity_ < kBlock) {
     const size_t room = capacity_ == 0 ? kFirstRoom : std::min(2 * capacity_, kBlock);

@@ -63,14 +63,9 @@ class EventIndex {
   std::optional<EventRecord> Of(size_t row) const {
     if (row >= records_.size()) return std::nullopt;
     const Packed& packed = records_[row];
-    const uint32_t length = packed.lengthAndStatus >> 8;
-    if (length == kLongEvent || !trackStarts_.empty()) return Unpacked(packed);
-    return EventRecord{packed.first,
-                       packed.first + static_cast<int32_t>(length),
-                       packed.tick,
-                       static_cast<uint8_t>(packed.lengthAndStatus & 0xFF),
-                       0,
-                       0};
+    if (packed.length == kLongEvent || !trackStarts_.empty()) return Unpacked(packed);
+    return EventRecord{
+        packed.first, packed.first + packed.length, packed.tick, packed.status, 0, 0};
   }
 
   // Adds the record of the next row. The records of one-touch-setting tracks come in the
@@ -79,8 +74,7 @@ class EventIndex {
     const int64_t length = int64_t{record.last} - record.first;
     const int16_t track = trackStarts_.empty() ? 0 : trackStarts_.back().track;
     if (length < 0 || length >= kLongEvent || record.otsTrack != track) return AddAside(record);
-    records_.push_back(
-        {record.first, record.tick, static_cast<uint32_t>(length) << 8 | record.status});
+    records_.push_back({record.first, record.tick, record.status, static_cast<uint8_t>(length)});
     if (record.tick > latestTick_) latestTick_ = record.tick;
   }
   // The largest tick of the records, whatever their order; nothing without records.
@@ -107,16 +101,17 @@ class EventIndex {
   void Permute(const std::vector<uint32_t>& order);
 
  private:
-  // A record as kept: twelve bytes a row, as every row of a listing has one. The event's
-  // length and status share a word; an event of 16 MB or more keeps its last byte aside, and
-  // the track of a one-touch-setting listing is found from where each track's records begin.
-  struct Packed {
+  // A record as kept: ten bytes a row, as every row of a listing has one. Most events are
+  // short: one of 255 bytes or more keeps its last byte aside, and the track of a
+  // one-touch-setting listing is found from where each track's records begin.
+  struct __attribute__((packed)) Packed {
     int32_t first;
     int32_t tick;
-    uint32_t lengthAndStatus;  // last - first above the status byte
+    uint8_t status;
+    uint8_t length;  // last - first
   };
-  static_assert(sizeof(Packed) == 12, "a record is kept for every row of a listing");
-  static constexpr uint32_t kLongEvent = 0xFFFFFF;  // the length of an event kept aside
+  static_assert(sizeof(Packed) == 10, "a record is kept for every row of a listing");
+  static constexpr uint8_t kLongEvent = 0xFF;  // the length of an event kept aside
 
   // Where the records of a one-touch-setting track begin: the first byte of its first record.
   struct TrackStart {
@@ -134,8 +129,8 @@ class EventIndex {
   void AddAside(const EventRecord& record);
 
   // The records in blocks of two megabytes that never move, so a growing index never holds
-  // its old and new copies at once, and a large one is taken in large pages (each first touch
-  // of a small page costs a fault).
+  // its old and new copies at once; each whole block is taken in a large page (each first
+  // touch of a small page costs a fault).
   class Records {
    public:
     Records() = default;

@@ -18,7 +18,13 @@ constexpr size_t kHugePage = size_t{1} << 21;
 }
 
 void* AllocateFileBytes(size_t size) {
-  if (size >= kHugePage) {
+  // From here on the faults saved outweigh the part of the last huge page left unused.
+  constexpr size_t kLargePagesFrom = size_t{16} << 20;
+  return AllocateFileBytes(size, size >= kLargePagesFrom);
+}
+
+void* AllocateFileBytes(size_t size, bool largePages) {
+  if (largePages && size >= kHugePage) {
     const size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
     if (void* bytes = std::aligned_alloc(kHugePage, rounded)) {
       madvise(bytes, rounded, MADV_HUGEPAGE);  // only advice: small pages do as well

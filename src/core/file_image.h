@@ -10,8 +10,11 @@
 
 namespace veltrix {
 
-// Memory for a file's bytes: a large file gets whole huge pages, since every first touch of
-// a small page costs a fault that takes as long as reading the page.
+// Memory for a file's bytes, left unset. With `largePages` it is taken in whole huge pages,
+// since every first touch of a small page costs a fault that takes as long as reading the
+// page; but a huge page is resident whole, so a small file's bytes take small pages (the
+// one-argument form chooses by size).
+void* AllocateFileBytes(size_t size, bool largePages);
 void* AllocateFileBytes(size_t size);
 void FreeFileBytes(void* bytes) noexcept;
 
