@@ -36,22 +36,24 @@ void EventIndex::AddAside(const EventRecord& record) {
 }
 
 EventRecord EventIndex::Unpacked(const Packed& packed) const {
+  // Read out of the packed record first: a reference to its member may be misaligned.
+  const int32_t first = packed.first;
   EventRecord record;
-  record.first = packed.first;
+  record.first = first;
   record.tick = packed.tick;
   record.status = packed.status;
   if (packed.length != kLongEvent) {
-    record.last = packed.first + packed.length;
+    record.last = first + packed.length;
   } else {
     auto after =
-        std::upper_bound(longEvents_.begin(), longEvents_.end(), packed.first,
-                         [](int32_t first, const LongEvent& event) { return first < event.first; });
-    record.last = after == longEvents_.begin() ? packed.first : std::prev(after)->last;
+        std::upper_bound(longEvents_.begin(), longEvents_.end(), first,
+                         [](int32_t at, const LongEvent& event) { return at < event.first; });
+    record.last = after == longEvents_.begin() ? first : std::prev(after)->last;
   }
   if (!trackStarts_.empty()) {
-    auto after = std::upper_bound(
-        trackStarts_.begin(), trackStarts_.end(), packed.first,
-        [](int32_t first, const TrackStart& start) { return first < start.first; });
+    auto after =
+        std::upper_bound(trackStarts_.begin(), trackStarts_.end(), first,
+                         [](int32_t at, const TrackStart& start) { return at < start.first; });
     record.otsTrack = after == trackStarts_.begin() ? 0 : std::prev(after)->track;
   }
   return record;
